@@ -271,8 +271,8 @@ void paintJewel(QPainter& painter, int kind) {
     if (s.curvedHighlight) {
         // A round stone mirrors a window as a bright curve; it takes the place of the glint.
         painter.setPen(QPen(QColor::fromRgb(kHighlightGrey), 0.045, Qt::SolidLine, Qt::RoundCap));
-        const QRectF arc(0.5 - 0.355, 0.5 - 0.355, 0.71, 0.71);
-        painter.drawArc(arc, 102 * 16, 62 * 16);
+        const QRectF arc(0.5 - 0.31, 0.5 - 0.31, 0.62, 0.62);
+        painter.drawArc(arc, 100 * 16, 70 * 16);
         painter.setPen(Qt::NoPen);
     } else {
         painter.setPen(Qt::NoPen);

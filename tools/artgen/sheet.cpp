@@ -30,8 +30,12 @@ namespace {
 
 QImage find(const std::vector<Picture>& pictures, const QString& fileName) {
     for (const Picture& p : pictures) {
-        if (p.fileName == fileName)
-            return p.image.convertToFormat(QImage::Format_ARGB32);
+        if (p.fileName == fileName) {
+            // Qt reads "@2x" files as double density; the sheets want their real pixels.
+            QImage image = p.image.convertToFormat(QImage::Format_ARGB32);
+            image.setDevicePixelRatio(1.0);
+            return image;
+        }
     }
     return {};
 }

@@ -119,11 +119,12 @@ void paintFrame(QPainter& painter, int frame) {
         paintSparks(painter, {11, 12, 0.38, 0.5, 0.042, {kYellow, kPink, kRed, kAmber}});
         break;
     case 5: // the sparks cool
-        paintSparks(painter, {23, 10, 0.1, 0.3, 0.055, {kBlue, kPink, kCyan, kRed}});
-        paintSparks(painter, {11, 14, 0.3, 0.6, 0.055, {kCyan, kBlue, kRed, kPink}});
+        paintSparks(painter, {37, 4, 0.06, 0.16, 0.045, {kPink, kCyan}});
+        paintSparks(painter, {23, 10, 0.16, 0.38, 0.055, {kBlue, kPink, kCyan, kRed}});
+        paintSparks(painter, {11, 14, 0.36, 0.62, 0.055, {kCyan, kBlue, kRed, kPink}});
         break;
     case 6:
-        paintSparks(painter, {23, 8, 0.3, 0.45, 0.05, {kBlue, kCyan, kCyan, kYellow}});
+        paintSparks(painter, {23, 8, 0.3, 0.48, 0.05, {kBlue, kCyan, kCyan, kYellow}});
         paintSparks(painter, {11, 12, 0.44, 0.66, 0.05, {kBlue, kCyan, kBlue, kYellow}});
         break;
     default: // and fade out at the edges
