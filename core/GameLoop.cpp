@@ -1,0 +1,167 @@
+// One whole game: the start, the drop loop, the end; the counters and pause.
+#include "core/Game.h"
+
+#include "core/Random.h"
+#include "store/IniFile.h"
+
+#include <limits>
+#include <string>
+
+namespace {
+
+constexpr uint32_t PlainWaitMs = 15;
+constexpr int32_t SpawnCol = 4;
+constexpr int32_t SpawnRow = -2; // all three jewels above the well
+
+// Marks the game as running for as long as NewGame is on the stack, also when
+// the high-score save leaves it with an error.
+class RunningFlag {
+public:
+    explicit RunningFlag(bool& flag) : FFlag(flag) { FFlag = true; }
+    ~RunningFlag() { FFlag = false; }
+    RunningFlag(const RunningFlag&) = delete;
+    RunningFlag& operator=(const RunningFlag&) = delete;
+
+private:
+    bool& FFlag;
+};
+
+} // namespace
+
+TGame::TGame() {
+    GameOver = true;
+}
+
+std::string TGameHost::ProfileFileName() {
+    return ProfilePath();
+}
+
+void TGame::Randomize() {
+    int64_t counter = 0;
+    RandSeed = QueryPerformanceCounter(counter) ? static_cast<uint32_t>(counter) : GetTickCount();
+}
+
+void TGame::NewGame() {
+    RunningFlag running(FGameRunning);
+
+    JewelCount = 0;
+    Score = 0;
+    GameOver = false;
+    Paused = false;
+
+    for (auto& column : Board) {
+        for (auto& cell : column) {
+            cell = CellWall;
+        }
+    }
+    for (int32_t c = 1; c <= WellColumns; ++c) {
+        for (int32_t r = 1; r <= WellRows; ++r) {
+            Board[c][r] = CellEmpty;
+        }
+    }
+    for (int32_t c = 1; c <= WellColumns; ++c) {
+        for (int32_t r = 1; r <= WellRows; ++r) {
+            DrawShape(c, r, CellEmpty);
+        }
+    }
+
+    Randomize();
+    const int32_t height = EffectiveStartingHeight();
+    for (int32_t r = WellRows; r > WellRows - height; --r) {
+        for (int32_t c = 1; c <= WellColumns; ++c) {
+            const uint8_t kind = RandomJewel();
+            Board[c][r] = kind;
+            DrawShape(c, r, kind);
+        }
+    }
+
+    EnableGameMenu(true);
+    ClearPreview();
+
+    PieceCol = SpawnCol;
+    PieceRow = SpawnRow;
+    for (int k = 0; k < 3; ++k) {
+        CurrentPiece[k] = RandomJewel();
+        NextPiece[k] = RandomJewel();
+    }
+    Level = 1;
+    DropDelay = StepInterval();
+    DrawScore();
+
+    uint32_t LastStepTick = GetTickCount();
+    do {
+        const uint32_t now = GetTickCount();
+        if (Paused || now - LastStepTick < static_cast<uint32_t>(DropDelay)) {
+            ProcessMessages();
+            uint32_t untilStep = std::numeric_limits<uint32_t>::max();
+            if (GameOver || Terminated()) {
+                untilStep = 0;
+            } else if (!Paused) {
+                const uint32_t elapsed = GetTickCount() - LastStepTick;
+                const auto delay = static_cast<uint32_t>(DropDelay);
+                untilStep = elapsed >= delay ? 0 : delay - elapsed;
+            }
+            WaitTurn(untilStep);
+            continue;
+        }
+
+        LastStepTick = now;
+        if (!PieceCollided()) {
+            MovePieceDown();
+        } else if (PieceRow >= 1) {
+            // A trio that has not moved since a resume is not on the screen yet;
+            // draw it as it goes into Board, or it would rest there unseen.
+            for (int32_t k = 0; k < 3; ++k) {
+                Board[PieceCol][PieceRow + k] = CurrentPiece[k];
+                DrawShape(PieceCol, PieceRow + k, CurrentPiece[k]);
+            }
+            CheckLines();
+            LastStepTick = GetTickCount();
+            for (int k = 0; k < 3; ++k) {
+                CurrentPiece[k] = NextPiece[k];
+            }
+            PieceCol = SpawnCol;
+            PieceRow = SpawnRow;
+            for (auto& kind : NextPiece) {
+                kind = RandomJewel();
+            }
+            DrawScore();
+            if (PieceCollided()) {
+                GameOver = true;
+            }
+        } else {
+            // The trio came to rest before it was wholly inside the well.
+            GameOver = true;
+        }
+    } while (!GameOver && !Terminated());
+
+    // A game left because the program is ending has no stop request of its
+    // own; from here on no game runs, and no key may act on the old trio.
+    GameOver = true;
+    ProcessMessages();
+    for (int32_t c = 1; c <= WellColumns; ++c) {
+        for (int32_t r = 1; r <= WellRows; ++r) {
+            DrawShape(c, r, static_cast<uint8_t>((c + r) % JewelKinds + 1));
+        }
+    }
+    EnableGameMenu(false);
+    EnterHighScore();
+}
+
+void TGame::DrawScore() {
+    ShowCounters(std::to_string(Score), std::to_string(JewelCount), std::to_string(Level));
+    if (ShowNext) {
+        for (int32_t i = 0; i < 3; ++i) {
+            PaintPreview(0, i * CellSize, JewelPictures[NextPiece[i]]);
+        }
+    }
+}
+
+void TGame::TogglePause() {
+    Paused = !Paused;
+    for (int32_t r = 1; r <= WellRows; ++r) {
+        for (int32_t c = 1; c <= WellColumns; ++c) {
+            DrawShape(c, r, Paused ? static_cast<uint8_t>(r % JewelKinds + 1) : Board[c][r]);
+        }
+    }
+}
