@@ -1,0 +1,18 @@
+#include "app/Application.h"
+
+#include "ui/ErrorBox.h"
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Brindlex"));
+    // The main window ends the program itself, also while other windows show.
+    setQuitOnLastWindowClosed(false);
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ShowCurrentException(std::current_exception());
+        return false;
+    }
+}

@@ -1,0 +1,25 @@
+// Brindlex: start-up creates the three windows in order, then runs the event
+// loop until the game window is closed.
+#include "app/Application.h"
+#include "ui/MainWindow.h"
+#include "ui/highscores/HighScores.h"
+#include "ui/options/Options.h"
+
+#include <QScreen>
+
+int main(int argc, char** argv) {
+    TApplication app(argc, argv);
+
+    auto* form1 = new TForm1();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        form1->move(screen->availableGeometry().center() - form1->frameGeometry().center());
+    }
+    form1->show();
+    auto* form2 = new tForm2(*form1, form1);
+    auto* form3 = new TForm3(*form1, form1);
+    form1->SetSecondaryWindows(form2, form3);
+
+    const int result = TApplication::exec();
+    delete form1; // and the two windows it owns
+    return result;
+}

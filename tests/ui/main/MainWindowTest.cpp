@@ -1,0 +1,336 @@
+// The game window on Qt's offscreen platform: its layout, menu, keys, dialogs.
+#include "ui/MainWindow.h"
+#include "core/VirtualKeys.h"
+#include "ui/ClientArea.h"
+#include "ui/ErrorBox.h"
+#include "ui/KeyMap.h"
+#include "ui/KeysBox.h"
+#include "ui/NamePrompt.h"
+#include "ui/Pictures.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <functional>
+
+namespace {
+
+// Runs check on the modal dialog that opens next, then closes it with done.
+void WhenModalOpens(std::function<void(QWidget*)> check) {
+    QTimer::singleShot(0, [check] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            WhenModalOpens(check);
+            return;
+        }
+        check(modal);
+    });
+}
+
+QStringList MenuCaptions(QMenu* menu) {
+    QStringList captions;
+    for (QAction* action : menu->actions()) {
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    return captions;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir FDir;
+    std::string Profile() const { return (FDir.path() + "/Brindlex.ini").toStdString(); }
+
+private slots:
+    void hasTheLayoutOfTheGameWindow() {
+        TForm1 form(Profile());
+        form.show();
+        QCOMPARE(form.windowTitle(), QStringLiteral("Brindlex"));
+        QCOMPARE(form.ClientArea()->size(), QSize(362, 598));
+        QCOMPARE(form.ClientArea()->geometry().top(), form.menuBar()->geometry().bottom() + 1);
+        QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(form.windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(form.windowFlags() & Qt::WindowCloseButtonHint);
+        QCOMPARE(form.minimumSize(), form.maximumSize());
+        QCOMPARE(form.ClientArea()->cursor().shape(), Qt::CrossCursor);
+
+        struct Label {
+            QLabel* label;
+            const char* text;
+            QPoint place;
+            bool heading;
+        } labels[] = {
+            {form.lblScoreHeader, "Score:", {285, 10}, true},
+            {form.lblScore, "0", {285, 40}, false},
+            {form.lblJewelsHeader, "Jewels:", {285, 80}, true},
+            {form.lblJewels, "0", {285, 110}, false},
+            {form.lblLevelHeader, "Level:", {285, 150}, true},
+            {form.lblLevel, "0", {285, 180}, false},
+            {form.lblNext, "Next:", {285, 220}, true},
+        };
+        for (const auto& l : labels) {
+            QCOMPARE(l.label->text(), QString::fromLatin1(l.text));
+            QCOMPARE(l.label->pos(), l.place);
+            QCOMPARE(l.label->font().pixelSize(), 20);
+            QCOMPARE(l.label->font().underline(), l.heading);
+            QCOMPARE(l.label->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+            QCOMPARE(l.label->focusPolicy(), Qt::NoFocus);
+        }
+        // Nothing but the window itself takes the keyboard.
+        for (QWidget* child : form.findChildren<QWidget*>()) {
+            if (child->isVisible() && child != form.menuBar()) {
+                QCOMPARE(child->focusPolicy(), Qt::NoFocus);
+            }
+        }
+
+        // The preview and the well start white.
+        const QImage start = form.ClientArea()->grab().toImage();
+        for (QPoint p : {QPoint(5, 5), QPoint(270, 590), QPoint(300, 300), QPoint(330, 386)}) {
+            QCOMPARE(start.pixelColor(p), QColor(Qt::white));
+        }
+    }
+
+    void hasBothMenusWithTheirCaptionsAndStates() {
+        TForm1 form(Profile());
+        const auto menus = form.menuBar()->actions();
+        QCOMPARE(menus.size(), 2);
+        QCOMPARE(menus[0]->text(), QStringLiteral("&Game"));
+        QCOMPARE(menus[1]->text(), QStringLiteral("&Options"));
+        QCOMPARE(MenuCaptions(menus[0]->menu()),
+                 QStringList({"&New game (Space)", "&Pause game (Pause)", "&Abort game (Esc)", "-",
+                              "&High scores", "-", "&Exit"}));
+        QCOMPARE(MenuCaptions(menus[1]->menu()), QStringList({"&Keys", "&Settings"}));
+        for (QAction* action : menus[0]->menu()->actions() + menus[1]->menu()->actions()) {
+            QVERIFY(action->shortcut().isEmpty());
+            QVERIFY(!action->isCheckable());
+        }
+        QVERIFY(form.mniNew->isEnabled());
+        QVERIFY(!form.mniPause->isEnabled());
+        QVERIFY(!form.mniAbort->isEnabled());
+    }
+
+    void spaceStartsAGameThatTheMenuFollows() {
+        TForm1 form(Profile());
+        form.show();
+        bool checkedDuringGame = false;
+        QTimer::singleShot(100, [&] {
+            QVERIFY(!form.mniNew->isEnabled());
+            QVERIFY(form.mniPause->isEnabled());
+            QVERIFY(form.mniAbort->isEnabled());
+            QCOMPARE(form.lblLevel->text(), QStringLiteral("1"));
+            QTest::keyClick(&form, Qt::Key_Pause);
+            QVERIFY(Paused);
+            QTest::keyClick(&form, Qt::Key_Escape); // ignored while paused
+            QVERIFY(!GameOver);
+            form.mniAbort->trigger(); // the menu ends even a paused game
+            checkedDuringGame = true;
+        });
+        QTest::keyClick(&form, Qt::Key_Space);
+        // The key handler returned only after the whole game.
+        QVERIFY(checkedDuringGame);
+        QVERIFY(!form.GameRunning());
+        QVERIFY(form.mniNew->isEnabled());
+        QVERIFY(!form.mniPause->isEnabled());
+        // The end picture: cell (1, 1) shows jewel 3.
+        const QImage well = form.ClientArea()->grab().toImage();
+        const QImage jewel3 = static_cast<const TQtPicture*>(JewelPictures[3])->For(1.0);
+        QCOMPARE(well.pixelColor(23, 23), jewel3.pixelColor(23, 23));
+    }
+
+    void mapsKeysToVirtualKeyCodes() {
+        struct Case {
+            int key;
+            Qt::KeyboardModifiers modifiers;
+            uint16_t code;
+        } cases[] = {
+            {Qt::Key_Left, Qt::NoModifier, VK_LEFT},
+            {Qt::Key_Left, Qt::ControlModifier, VK_LEFT}, // the modifier is not looked at
+            {Qt::Key_Right, Qt::NoModifier, VK_RIGHT},
+            {Qt::Key_Down, Qt::NoModifier, VK_DOWN},
+            {Qt::Key_Up, Qt::NoModifier, VK_UP},
+            {Qt::Key_4, Qt::KeypadModifier, VK_NUMPAD4},
+            {Qt::Key_6, Qt::KeypadModifier, VK_NUMPAD6},
+            {Qt::Key_2, Qt::KeypadModifier, VK_NUMPAD2},
+            {Qt::Key_5, Qt::KeypadModifier, VK_NUMPAD5},
+            {Qt::Key_8, Qt::KeypadModifier, VK_NUMPAD8},
+            {Qt::Key_Left, Qt::KeypadModifier, VK_LEFT}, // keypad 4 with Num Lock off
+            {Qt::Key_4, Qt::NoModifier, '4'},
+            {Qt::Key_Control, Qt::ControlModifier, VK_CONTROL},
+            {Qt::Key_Shift, Qt::ShiftModifier, VK_SHIFT},
+            {Qt::Key_Alt, Qt::AltModifier, VK_MENU},
+            {Qt::Key_Pause, Qt::NoModifier, VK_PAUSE},
+            {Qt::Key_Escape, Qt::NoModifier, VK_ESCAPE},
+            {Qt::Key_Space, Qt::NoModifier, VK_SPACE},
+            {Qt::Key_A, Qt::NoModifier, 'A'},
+            {Qt::Key_F1, Qt::NoModifier, 0},
+        };
+        for (const auto& c : cases) {
+            QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers);
+            QCOMPARE(VirtualKeyOf(event), c.code);
+        }
+    }
+
+    void autoRepeatedKeysReachTheGame() {
+        TForm1 form(Profile());
+        form.show();
+        int32_t columnAfter = 0;
+        QTimer::singleShot(50, [&] {
+            CurrentPiece[0] = CurrentPiece[1] = CurrentPiece[2] = 1;
+            for (int i = 0; i < 2; ++i) {
+                QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier, QString(), true);
+                QApplication::sendEvent(&form, &repeat);
+            }
+            columnAfter = PieceCol;
+            form.FormKeyDown(VK_ESCAPE);
+        });
+        QTest::keyClick(&form, Qt::Key_Space);
+        QCOMPARE(columnAfter, 2);
+    }
+
+    void keysBoxShowsTheHelpWithAlignedColumns() {
+        TForm1 form(Profile());
+        QString text;
+        QString title;
+        WhenModalOpens([&](QWidget* modal) {
+            title = modal->windowTitle();
+            text = static_cast<TKeysBox*>(modal)->Text();
+            QTest::keyClick(modal, Qt::Key_Escape);
+        });
+        form.mniKeysClick();
+        QCOMPARE(title, QStringLiteral("Brindlex"));
+        QCOMPARE(text,
+                 QStringLiteral(
+                     "Left:\t\tLeft or numpad 4\r\nRight:\t\tRight or numpad 6\r\nDown:\t\tDown "
+                     "or numpad 2\r\nRotate down:\tCtrl or numpad 5\r\nRotate up:\tShift or "
+                     "numpad 8\r\nStart new game:\tSpace\r\nPause:\t\tPause\r\nEnd game:\tEsc"));
+
+        // Every key name starts at the same tab stop.
+        TKeysBox box(&form);
+        auto* painted = box.findChild<TTabbedText*>();
+        const QFontMetricsF metrics(painted->font());
+        const qreal stop = painted->TabStop();
+        QList<qreal> starts;
+        for (const QString& line : text.split("\r\n")) {
+            qreal x = metrics.horizontalAdvance(line.section('\t', 0, 0));
+            for (int tabs = static_cast<int>(line.count('\t')); tabs > 0; --tabs) {
+                x = (std::floor(x / stop) + 1) * stop;
+            }
+            starts << x;
+        }
+        for (qreal start : starts) {
+            QCOMPARE(start, starts.front());
+        }
+    }
+
+    void namePromptGivesTheTypedOrThePreFilledAnswer() {
+        struct Case {
+            const char* name;
+            std::function<void(TNamePrompt&)> act;
+            QString answer;
+        } cases[] = {
+            {"OK with a new name",
+             [](TNamePrompt& d) {
+                 QTest::keyClicks(d.Edit, "Tess");
+                 QTest::keyClick(d.Edit, Qt::Key_Return);
+             },
+             "Tess"},
+            {"OK on an emptied box",
+             [](TNamePrompt& d) {
+                 QTest::keyClick(d.Edit, Qt::Key_Backspace);
+                 d.OkButton->click();
+             },
+             ""},
+            {"Cancel", [](TNamePrompt& d) { d.CancelButton->click(); }, "Nobody"},
+            {"Esc",
+             [](TNamePrompt& d) {
+                 QTest::keyClicks(d.Edit, "Tess");
+                 QTest::keyClick(d.Edit, Qt::Key_Escape);
+             },
+             "Nobody"},
+        };
+        for (const auto& c : cases) {
+            TNamePrompt dialog("You're Winner!",
+                               "You placed #1 with your score of 1001.\r\nEnter "
+                               "your name:",
+                               "Nobody", nullptr);
+            QCOMPARE(dialog.Edit->selectedText(), QStringLiteral("Nobody"));
+            QCOMPARE(dialog.Edit->maxLength(), 255);
+            QVERIFY(dialog.OkButton->isDefault());
+            QTimer::singleShot(0, [&] { c.act(dialog); });
+            dialog.exec();
+            QCOMPARE(dialog.Answer(), c.answer);
+        }
+    }
+
+    void errorBoxAddsAFullStopAfterALetterOrDigit() {
+        struct Case {
+            const char* message;
+            const char* shown;
+        } cases[] = {
+            {"Unable to write to /home/p/Brindlex.ini", "Unable to write to /home/p/Brindlex.ini."},
+            {"Disk 2", "Disk 2."},
+            {"Done.", "Done."},
+            {"Unable (really)", "Unable (really)"},
+            {"", ""},
+        };
+        for (const auto& c : cases) {
+            QCOMPARE(ErrorBoxText(QString::fromLatin1(c.message)), QString::fromLatin1(c.shown));
+        }
+        QString title;
+        QString text;
+        WhenModalOpens([&](QWidget* modal) {
+            title = modal->windowTitle();
+            text = modal->findChild<QLabel*>("qt_msgbox_label")->text();
+            QTest::keyClick(modal, Qt::Key_Return);
+        });
+        Guarded([] { throw std::runtime_error("Unable to write to /x/Brindlex.ini"); });
+        QCOMPARE(title, QStringLiteral("Brindlex"));
+        QCOMPARE(text, QStringLiteral("Unable to write to /x/Brindlex.ini."));
+    }
+
+    void aCoveredWellIsPaintedAgainAsItWas() {
+        TForm1 form(Profile());
+        form.show();
+        form.DrawShape(2, 3, 5);
+        form.DrawShape(6, 13, 1);
+        form.ClientArea()->Flush();
+        // A fresh paint of the whole area, as after another window covered it.
+        const QImage shown = form.ClientArea()->grab().toImage();
+        const auto* jewel5 = static_cast<const TQtPicture*>(JewelPictures[5]);
+        const auto* jewel1 = static_cast<const TQtPicture*>(JewelPictures[1]);
+        for (int y = 0; y < 46; y += 5) {
+            for (int x = 0; x < 46; x += 5) {
+                QCOMPARE(shown.pixelColor(46 + x, 92 + y), jewel5->For(1.0).pixelColor(x, y));
+                QCOMPARE(shown.pixelColor(230 + x, 552 + y), jewel1->For(1.0).pixelColor(x, y));
+            }
+        }
+        QCOMPARE(shown.pixelColor(100, 300), QColor(Qt::white));
+    }
+
+    void theNamePromptClosesAtOnceWhenTheProgramIsEnding() {
+        TForm1 form(Profile());
+        form.show();
+        QTimer::singleShot(50, [&] {
+            Score = 5000;
+            form.close(); // during the game: the game ends first
+        });
+        QTest::keyClick(&form, Qt::Key_Space);
+        QCOMPARE(form.HiScore[1], 5000u);
+        QCOMPARE(form.HiName[1], std::string("Nobody"));
+        QVERIFY(form.Terminated());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

@@ -1,0 +1,90 @@
+// The game window. It carries the whole game: TGame's operations are its
+// own, and it is their host on the desktop.
+#pragma once
+
+#include "core/Game.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class TClientArea;
+
+class TForm1 : public QMainWindow, public TGame {
+    Q_OBJECT
+
+public:
+    // profileFile: where the profile lies; empty for beside the executable.
+    explicit TForm1(std::string profileFile = {});
+
+    // The settings and high-scores windows, shown and hidden by the Options
+    // and Game menus.
+    void SetSecondaryWindows(QWidget* settings, QWidget* highScores);
+
+    // The menu bar.
+    QAction* mniNew;
+    QAction* mniPause;
+    QAction* mniAbort;
+    QAction* mniHighscores;
+    QAction* mniExit;
+    QAction* mniKeys;
+    QAction* mniSettings;
+
+    // The counters.
+    QLabel* lblScoreHeader;
+    QLabel* lblScore;
+    QLabel* lblJewelsHeader;
+    QLabel* lblJewels;
+    QLabel* lblLevelHeader;
+    QLabel* lblLevel;
+    QLabel* lblNext;
+
+    TClientArea* ClientArea() const { return FClient; }
+
+    // TGameHost
+    void PaintWell(int32_t x, int32_t y, const TPicture* picture) override;
+    void PaintPreview(int32_t x, int32_t y, const TPicture* picture) override;
+    void ClearPreview() override;
+    void ShowCounters(const std::string& score, const std::string& jewels,
+                      const std::string& level) override;
+    void EnableGameMenu(bool gameRunning) override;
+    void ProcessMessages() override;
+    void WaitTurn(uint32_t msUntilStep) override;
+    uint32_t GetTickCount() override;
+    void Sleep(uint32_t ms) override;
+    bool QueryPerformanceCounter(int64_t& counter) override;
+    bool Terminated() override { return FTerminated; }
+    std::string InputQuery(const std::string& caption, const std::string& prompt,
+                           const std::string& value) override;
+    std::string ProfileFileName() override;
+
+    void mniExitClick();
+    void mniHighscoresClick();
+    void mniKeysClick();
+    void mniSettingsClick();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool) override { return false; }
+
+private:
+    void FormCreate();
+    void CreateMenu();
+    void CreateLabels();
+    // Runs a command; a game it played may have ended because the window was
+    // closed, and then the window closes now.
+    template <typename Command> void RunCommand(Command&& command);
+
+    TClientArea* FClient;
+    std::string FProfileFile;
+    bool FTerminated = false;
+    QWidget* FSettingsWindow = nullptr;
+    QWidget* FHighScoresWindow = nullptr;
+};
+
+extern TForm1* Form1;
+
+// Names are kept as the profile's bytes: UTF-8, or a Windows code page.
+QString NameToText(const std::string& name);
+std::string TextToName(const QString& text);
