@@ -1,0 +1,68 @@
+#include "ui/highscores/HighScores.h"
+
+#include "core/Game.h"
+#include "ui/highscores/NameText.h"
+#include "ui/highscores/StringGrid.h"
+
+#include <QShowEvent>
+
+namespace {
+
+// The window is laid out in pixels for a sans serif whose digits are about
+// half their height wide; DejaVu Sans is wider, so a smaller pixel size keeps
+// the original text widths (a score of eight digits fits its column).
+QFont SansFont(int pixelSize) {
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+} // namespace
+
+TForm3::TForm3(TGame& game, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      FGame(game) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("High Scores"));
+    setFixedSize(405, 277);
+    // Closing only hides this window; it must never end the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFont(SansFont(10));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::Button));
+    setPalette(colours);
+    setAutoFillBackground(true);
+    // The frame's corner, not the client area's, goes to the screen's corner;
+    // later showings keep wherever the player left the window.
+    move(0, 0);
+
+    strngrdHS = new TStringGrid({34, 206, 80, 79}, 11, 24, this);
+    strngrdHS->setObjectName(QStringLiteral("strngrdHS"));
+    strngrdHS->setFont(SansFont(14));
+    strngrdHS->move(0, 0);
+    strngrdHS->setFocus();
+}
+
+void TForm3::showEvent(QShowEvent* event) {
+    // A spontaneous show is a restore from minimized: the copy is taken only
+    // when the window goes from hidden to shown.
+    if (!event->spontaneous()) {
+        FormShow();
+    }
+    QWidget::showEvent(event);
+}
+
+void TForm3::FormShow() {
+    strngrdHS->SetCells(1, 0, QStringLiteral("Name"));
+    strngrdHS->SetCells(2, 0, QStringLiteral("Jewels"));
+    strngrdHS->SetCells(3, 0, QStringLiteral("Score"));
+    for (int place = 1; place <= HighScorePlaces; ++place) {
+        strngrdHS->SetCells(0, place, QString::number(place));
+        strngrdHS->SetCells(1, place, NameText(FGame.HiName[place]));
+        strngrdHS->SetCells(2, place, QString::number(FGame.HiJewels[place]));
+        strngrdHS->SetCells(3, place, QString::number(FGame.HiScore[place]));
+    }
+}

@@ -1,0 +1,207 @@
+#include "ui/options/Options.h"
+
+#include "core/Game.h"
+#include "store/IniFile.h"
+#include "ui/ErrorBox.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
+
+namespace {
+
+// A click in a scroll bar's track must move it by one step, whatever the
+// desktop's style prefers (some jump straight to the clicked place). The page
+// step of 1 that makes it so would also shrink the thumb to a sliver of the
+// track on Qt's reckoning; the thumb keeps the style's fixed size instead.
+class TTrackStepStyle : public QProxyStyle {
+public:
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override {
+        if (control == CC_ScrollBar) {
+            if (const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option)) {
+                QStyleOptionSlider unpaged(*bar);
+                unpaged.pageStep = 0;
+                return QProxyStyle::subControlRect(control, &unpaged, part, widget);
+            }
+        }
+        return QProxyStyle::subControlRect(control, option, part, widget);
+    }
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ScrollBar_LeftClickAbsolutePosition) {
+            return 0;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// The window is laid out in pixels for a 14-pixel sans serif; DejaVu Sans at
+// 11 pixels gives the same text widths ("Jewels to level up:" in 109 pixels,
+// two digits in 14), so every text fits its place.
+QFont WindowFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
+}
+
+QScrollBar* MakeBar(QWidget* parent, QStyle* style, int y, int minimum, int maximum) {
+    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setStyle(style);
+    bar->setGeometry(128, y, 193, 25);
+    bar->setRange(minimum, maximum);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    bar->setTracking(true);
+    bar->setFocusPolicy(Qt::StrongFocus);
+    return bar;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y) {
+    auto* label = new QLabel(text, parent);
+    label->setFocusPolicy(Qt::NoFocus);
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& text, int x) {
+    auto* button = new QPushButton(text, parent);
+    button->setGeometry(x, 144, 137, 33);
+    button->setDefault(false);
+    button->setAutoDefault(false);
+    return button;
+}
+
+void ShowPosition(QLabel* label, int position) {
+    label->setText(QString::number(position));
+    label->adjustSize();
+}
+
+} // namespace
+
+tForm2::tForm2(TGame& game, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      FGame(game) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Settings"));
+    setFixedSize(346, 188);
+    // Closing only hides this window; it must never end the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFont(WindowFont());
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::Button));
+    setPalette(colours);
+    setAutoFillBackground(true);
+
+    auto* trackStep = new TTrackStepStyle;
+    trackStep->setParent(this);
+    scrlHeight = MakeBar(this, trackStep, 8, 0, 10);
+    scrlLvlChg = MakeBar(this, trackStep, 40, 10, 90);
+    scrlSpeed = MakeBar(this, trackStep, 72, 1, 10);
+    scrlHeight->setObjectName(QStringLiteral("scrlHeight"));
+    scrlLvlChg->setObjectName(QStringLiteral("scrlLvlChg"));
+    scrlSpeed->setObjectName(QStringLiteral("scrlSpeed"));
+
+    chkNext = new QCheckBox(QStringLiteral("Show next  block"), this);
+    chkNext->setObjectName(QStringLiteral("chkNext"));
+    chkNext->setGeometry(8, 112, 201, 25);
+
+    btnCancel = MakeButton(this, QStringLiteral("Cancel"), 8);
+    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    btnOk = MakeButton(this, QStringLiteral("Ok"), 184);
+    btnOk->setObjectName(QStringLiteral("btnOk"));
+
+    lblHeight = MakeLabel(this, QStringLiteral("Starting height:"), 8, 8);
+    lblLvlChg = MakeLabel(this, QStringLiteral("Jewels to level up:"), 8, 40);
+    lblSpeed = MakeLabel(this, QStringLiteral("Game speed:"), 8, 72);
+    lblHeightV = MakeLabel(this, QString(), 328, 8);
+    lblLvlChgV = MakeLabel(this, QString(), 328, 40);
+    lblSpeedV = MakeLabel(this, QString(), 328, 72);
+    lblHeight->setObjectName(QStringLiteral("lblHeight"));
+    lblLvlChg->setObjectName(QStringLiteral("lblLvlChg"));
+    lblSpeed->setObjectName(QStringLiteral("lblSpeed"));
+    lblHeightV->setObjectName(QStringLiteral("lblHeightV"));
+    lblLvlChgV->setObjectName(QStringLiteral("lblLvlChgV"));
+    lblSpeedV->setObjectName(QStringLiteral("lblSpeedV"));
+
+    setTabOrder(scrlHeight, scrlLvlChg);
+    setTabOrder(scrlLvlChg, scrlSpeed);
+    setTabOrder(scrlSpeed, chkNext);
+    setTabOrder(chkNext, btnCancel);
+    setTabOrder(btnCancel, btnOk);
+
+    connect(scrlHeight, &QScrollBar::valueChanged, this, &tForm2::scrlHeightChange);
+    connect(scrlLvlChg, &QScrollBar::valueChanged, this, &tForm2::scrlLvlChgChange);
+    connect(scrlSpeed, &QScrollBar::valueChanged, this, &tForm2::scrlSpeedChange);
+    connect(btnOk, &QPushButton::clicked, this, &tForm2::btnOkClick);
+    connect(btnCancel, &QPushButton::clicked, this, &tForm2::btnCancelClick);
+
+    Guarded([this] { FormCreate(); });
+}
+
+void tForm2::FormCreate() {
+    // setValue clamps into the bar's range and signals only a real change,
+    // so a stored value outside the range shows as the nearest end.
+    scrlHeight->setValue(FGame.StartingHeight);
+    scrlLvlChg->setValue(FGame.LevelChange);
+    scrlSpeed->setValue(FGame.Speed);
+    // A bar already standing at its value signalled nothing; show them all.
+    ShowPosition(lblHeightV, scrlHeight->value());
+    ShowPosition(lblLvlChgV, scrlLvlChg->value());
+    ShowPosition(lblSpeedV, scrlSpeed->value());
+    chkNext->setChecked(FGame.ShowNext);
+}
+
+void tForm2::scrlHeightChange(int position) {
+    ShowPosition(lblHeightV, position);
+}
+
+void tForm2::scrlLvlChgChange(int position) {
+    ShowPosition(lblLvlChgV, position);
+}
+
+void tForm2::scrlSpeedChange(int position) {
+    ShowPosition(lblSpeedV, position);
+}
+
+void tForm2::btnOkClick() {
+    Guarded([this] {
+        // The game uses the new values from now on, even if the save fails.
+        FGame.StartingHeight = scrlHeight->value();
+        FGame.LevelChange = scrlLvlChg->value();
+        FGame.Speed = scrlSpeed->value();
+        FGame.ShowNext = chkNext->isChecked();
+        {
+            TIniFile ini(FGame.ProfileFileName());
+            FGame.SaveSettings(ini);
+        }
+        // Reached only when every key was written: after a failure the window
+        // stays open so that OK can be tried again.
+        close();
+    });
+}
+
+void tForm2::btnCancelClick() {
+    close();
+}
+
+void tForm2::keyPressEvent(QKeyEvent* event) {
+    // Neither button is a default button, yet Enter presses the one that has
+    // the focus, as Space does.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+            button->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}

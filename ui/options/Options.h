@@ -1,0 +1,48 @@
+// The settings window: the four game settings as three scroll bars and a
+// check box, saved to the profile by OK.
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+class TGame;
+
+class tForm2 : public QWidget {
+    Q_OBJECT
+
+public:
+    // Takes the controls' states from the game's settings; the window is
+    // created hidden and lives until the program ends.
+    explicit tForm2(TGame& game, QWidget* parent = nullptr);
+
+    QScrollBar* scrlHeight;
+    QScrollBar* scrlLvlChg;
+    QScrollBar* scrlSpeed;
+    QCheckBox* chkNext;
+    QPushButton* btnCancel;
+    QPushButton* btnOk;
+    QLabel* lblHeight;
+    QLabel* lblLvlChg;
+    QLabel* lblSpeed;
+    QLabel* lblHeightV;
+    QLabel* lblLvlChgV;
+    QLabel* lblSpeedV;
+
+public Q_SLOTS:
+    void scrlHeightChange(int position);
+    void scrlLvlChgChange(int position);
+    void scrlSpeedChange(int position);
+    void btnOkClick();
+    void btnCancelClick();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void FormCreate();
+
+    TGame& FGame;
+};
