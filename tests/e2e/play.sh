@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Plays the real program in Xvfb the way a player would, with xdotool:
+# Space starts a game, keys move the trio, Pause shows the bands, Esc ends
+# the game with the stripes, a qualifying score asks for a name and the
+# profile beside the program holds it; closing the window during a game
+# ends the game, enters the score and ends the program.
+# Usage: play.sh BRINDLEX SEND-CLOSE PICTURES-DIR
+set -euo pipefail
+program=$1 send_close=$2 pictures=$3
+
+work=$(mktemp -d)
+xvfb_pid= app_pid=
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# The program keeps its profile beside itself: give it a folder of its own.
+cp "$program" "$work/brindlex"
+profile=$work/Brindlex.ini
+{
+    echo "[HighScores]"
+    for n in 1 2 3 4 5 6 7 8 9 10; do echo "Name$n=Nobody"; echo "Score$n=0"; echo "Jewels$n=0"; done
+} > "$profile"
+
+# Xvfb picks a free display and writes its number to descriptor 4.
+Xvfb -displayfd 4 -screen 0 1024x768x24 -nolisten tcp 4>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=:$(head -n 1 "$work/display")
+
+"$work/brindlex" &
+app_pid=$!
+window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Brindlex$' | head -n 1)
+[ -n "$window" ] || fail "the game window did not appear"
+xdotool windowfocus --sync "$window"
+
+# Where cell (c, r) of the well is on the screen: the client area fills the
+# bottom 598 pixels of the window, under the menu bar.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+origin_x=$X origin_y=$((Y + HEIGHT - 598))
+screen_pixel() { # c r
+    import -window root "$work/shot.png"
+    convert "$work/shot.png" -format "%[pixel:p{$((origin_x + ($1 - 1) * 46 + 23)),$((origin_y + ($2 - 1) * 46 + 17))}]" info:
+}
+picture_pixel() { # name
+    convert "$pictures/$1.bmp" -format '%[pixel:p{23,17}]' info:
+}
+expect_cell() { # c r picture what
+    local seen wanted
+    for _ in 1 2 3 4 5 6 7 8 9 10; do
+        seen=$(screen_pixel "$1" "$2")
+        wanted=$(picture_pixel "$3")
+        [ "$seen" = "$wanted" ] && return 0
+        sleep 0.1
+    done
+    fail "$4: cell $1,$2 shows $seen, not $3 ($wanted)"
+}
+expect_not_blank() { # c r what
+    [ "$(screen_pixel "$1" "$2")" != "$(picture_pixel blank)" ] || fail "$3: cell $1,$2 is blank"
+}
+
+xdotool key space
+sleep 0.2
+# Three rows down before the first step: the trio stands in rows 1 to 3.
+xdotool key Down Down Down
+sleep 0.2
+expect_not_blank 4 3 "Down moves the trio into the well"
+xdotool key Left
+sleep 0.2
+expect_not_blank 3 3 "Left moves the trio"
+expect_cell 4 3 blank "Left leaves its old column blank"
+
+xdotool key Pause
+expect_cell 1 1 jewel2 "the pause bands: row 1"
+expect_cell 6 7 jewel2 "the pause bands: row 7"
+expect_cell 3 13 jewel2 "the pause bands: row 13"
+expect_cell 2 6 jewel1 "the pause bands: row 6"
+xdotool key Pause
+
+xdotool key Escape
+prompt=$(timeout 10 xdotool search --sync --onlyvisible --name "You're Winner!" | head -n 1)
+[ -n "$prompt" ] || fail "no name prompt for a qualifying score"
+expect_cell 1 1 jewel3 "the end stripes: row 1"
+expect_cell 2 1 jewel4 "the end stripes"
+expect_cell 1 2 jewel4 "the end stripes: row 2"
+xdotool windowfocus --sync "$prompt"
+xdotool key ctrl+a
+xdotool type --delay 20 "Tess"
+xdotool key Return
+for _ in $(seq 50); do grep -q '^Name1=Tess$' "$profile" && break; sleep 0.1; done
+grep -q '^Name1=Tess$' "$profile" || fail "the profile does not hold the new name: $(cat "$profile")"
+grep -q '^Score1=3$' "$profile" || fail "the profile does not hold the score 3"
+grep -q '^Name2=Nobody$' "$profile" || fail "the old first place did not move down"
+
+# Closing the window during a game: the game ends the ordinary way, the
+# prompt closes at once with the name that held place 1, the table is saved.
+xdotool windowfocus --sync "$window"
+xdotool key space
+sleep 0.2
+xdotool key Down Down
+sleep 0.2
+"$send_close" "$window"
+for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$app_pid" 2>/dev/null; then fail "the program did not end after its window was closed"; fi
+wait "$app_pid" || fail "the program ended with status $?"
+app_pid=
+grep -q '^Name2=Tess$' "$profile" || fail "the closing game was not entered: $(cat "$profile")"
+grep -q '^Score2=2$' "$profile" || fail "the closing game's score was not saved"
+
+echo "e2e: the player's session went as expected"
