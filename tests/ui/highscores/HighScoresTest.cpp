@@ -82,6 +82,7 @@ private Q_SLOTS:
         QCOMPARE(grid->CellAt({402, 274}), QPoint(3, 10));
         QCOMPARE(grid->CellAt({403, 274}), QPoint(-1, -1));
         QVERIFY(form.findChildren<QScrollBar*>().isEmpty());
+        QCOMPARE(form.focusWidget(), grid);
 
         // Empty until the first showing.
         QCOMPARE(GridRow(grid, 1), QStringList({"", "", "", ""}));
@@ -145,6 +146,13 @@ private Q_SLOTS:
         FGame->InsertHighScore(1, "Ann", 5000, 200);
         form.show();
         form.raise();
+        QCOMPARE(GridRow(form.strngrdHS, 1), QStringList({"1", "Nobody", "100", "1000"}));
+        // A restore from minimized is no new showing.
+        form.showMinimized();
+        QCoreApplication::processEvents();
+        form.showNormal();
+        QCoreApplication::processEvents();
+        QVERIFY(form.isVisible());
         QCOMPARE(GridRow(form.strngrdHS, 1), QStringList({"1", "Nobody", "100", "1000"}));
         form.hide();
         QCOMPARE(GridRow(form.strngrdHS, 1), QStringList({"1", "Nobody", "100", "1000"}));
