@@ -318,6 +318,27 @@ private slots:
         QCOMPARE(shown.pixelColor(100, 300), QColor(Qt::white));
     }
 
+    // Run with QT_SCALE_FACTOR=2: the cells come from the double-size art,
+    // pixel for pixel, not from the small art scaled up.
+    void drawsTheDoubleSizePicturesOnAHighDensityScreen() {
+        TForm1 form(Profile());
+        form.show();
+        if (form.ClientArea()->devicePixelRatioF() < 2.0) {
+            QSKIP("needs a device pixel ratio of 2 (QT_SCALE_FACTOR=2)");
+        }
+        form.DrawShape(1, 1, 4);
+        form.ClientArea()->Flush();
+        const QImage shown = form.ClientArea()->grab().toImage();
+        QCOMPARE(shown.size(), QSize(724, 1196));
+        const QImage& art = static_cast<const TQtPicture*>(JewelPictures[4])->For(2.0);
+        QCOMPARE(art.size(), QSize(92, 92));
+        for (int y = 0; y < 92; y += 3) {
+            for (int x = 0; x < 92; x += 3) {
+                QCOMPARE(shown.pixelColor(x, y), art.pixelColor(x, y));
+            }
+        }
+    }
+
     void theNamePromptClosesAtOnceWhenTheProgramIsEnding() {
         TForm1 form(Profile());
         form.show();
