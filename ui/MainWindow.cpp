@@ -6,6 +6,7 @@
 #include "ui/KeyMap.h"
 #include "ui/KeysBox.h"
 #include "ui/NamePrompt.h"
+#include "ui/NameText.h"
 #include "ui/Pictures.h"
 
 #include <QApplication>
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
-#include <QStringDecoder>
 #include <QTimer>
 
 #include <chrono>
@@ -50,24 +50,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x,
 }
 
 } // namespace
-
-QString NameToText(const std::string& name) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(QByteArrayView(name.data(), static_cast<qsizetype>(name.size())));
-    if (!utf8.hasError()) {
-        return text;
-    }
-    // Not UTF-8: a name typed on Windows, in its Western code page.
-    QStringDecoder windows("windows-1252");
-    if (windows.isValid()) {
-        return windows(QByteArrayView(name.data(), static_cast<qsizetype>(name.size())));
-    }
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-std::string TextToName(const QString& text) {
-    return text.toUtf8().toStdString();
-}
 
 TForm1::TForm1(std::string profileFile) : FProfileFile(std::move(profileFile)) {
     Form1 = this;
@@ -311,7 +293,7 @@ std::string TForm1::InputQuery(const std::string& caption, const std::string& pr
     }
     FClient->Flush();
     TNamePrompt dialog(QString::fromStdString(caption), QString::fromStdString(prompt),
-                       NameToText(value), this);
+                       NameText(value), this);
     if (const QScreen* screen = this->screen()) {
         dialog.move(screen->geometry().center() - dialog.rect().center());
     }
@@ -319,7 +301,7 @@ std::string TForm1::InputQuery(const std::string& caption, const std::string& pr
     if (dialog.result() != QDialog::Accepted) {
         return value; // byte for byte, whatever its encoding
     }
-    return TextToName(dialog.Answer());
+    return NameBytes(dialog.Answer());
 }
 
 std::string TForm1::ProfileFileName() {

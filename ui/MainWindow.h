@@ -84,7 +84,3 @@ private:
 };
 
 extern TForm1* Form1;
-
-// Names are kept as the profile's bytes: UTF-8, or a Windows code page.
-QString NameToText(const std::string& name);
-std::string TextToName(const QString& text);

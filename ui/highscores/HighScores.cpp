@@ -1,7 +1,7 @@
 #include "ui/highscores/HighScores.h"
 
 #include "core/Game.h"
-#include "ui/highscores/NameText.h"
+#include "ui/NameText.h"
 #include "ui/highscores/StringGrid.h"
 
 #include <QShowEvent>

@@ -9,3 +9,6 @@
 // otherwise Windows-1252, the code page of profiles written on Windows.
 // Every byte string gives some text; nothing is dropped.
 QString NameText(const std::string& name);
+
+// Text the player typed, kept as UTF-8 bytes.
+std::string NameBytes(const QString& text);

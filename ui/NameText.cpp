@@ -1,4 +1,4 @@
-#include "ui/highscores/NameText.h"
+#include "ui/NameText.h"
 
 #include <QByteArrayView>
 #include <QStringDecoder>
@@ -35,3 +35,5 @@ QString NameText(const std::string& name) {
     }
     return FromWindows1252(name);
 }
+
+std::string NameBytes(const QString& text) { return text.toUtf8().toStdString(); }
