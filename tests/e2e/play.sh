@@ -97,11 +97,36 @@ grep -q '^Name1=Tess$' "$profile" || fail "the profile does not hold the new nam
 grep -q '^Score1=3$' "$profile" || fail "the profile does not hold the score 3"
 grep -q '^Name2=Nobody$' "$profile" || fail "the old first place did not move down"
 
+# The settings window, as a player uses it: Options > Settings, one step
+# right on the starting height, Tab to "Ok" and Enter. The four keys are
+# written, and the next game starts with one full row.
+xdotool windowfocus --sync "$window"
+xdotool key alt+o
+sleep 0.2
+xdotool key s
+settings=$(timeout 10 xdotool search --sync --onlyvisible --name '^Settings$' | head -n 1)
+[ -n "$settings" ] || fail "Options > Settings did not show the settings window"
+xdotool windowfocus --sync "$settings"
+xdotool key Right
+xdotool key Tab Tab Tab Tab Tab
+xdotool key Return
+for _ in $(seq 50); do grep -q '^Starting_Height=1$' "$profile" && break; sleep 0.1; done
+grep -q '^Starting_Height=1$' "$profile" || fail "OK did not save the starting height: $(cat "$profile")"
+grep -q '^Level_Change=35$' "$profile" || fail "OK did not write Level_Change"
+grep -q '^Speed=10$' "$profile" || fail "OK did not write Speed"
+grep -q '^Show_Next=1$' "$profile" || fail "OK did not write Show_Next"
+timeout 5 xdotool search --sync --onlyvisible --name '^Settings$' >/dev/null 2>&1 &&
+    sleep 0.3
+if xdotool search --onlyvisible --name '^Settings$' >/dev/null 2>&1; then
+    fail "OK did not close the settings window"
+fi
+
 # Closing the window during a game: the game ends the ordinary way, the
 # prompt closes at once with the name that held place 1, the table is saved.
 xdotool windowfocus --sync "$window"
 xdotool key space
 sleep 0.2
+expect_not_blank 1 13 "the new starting height fills the bottom row"
 xdotool key Down Down
 sleep 0.2
 "$send_close" "$window"

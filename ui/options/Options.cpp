@@ -60,6 +60,9 @@ QScrollBar* MakeBar(QWidget* parent, QStyle* style, int y, int minimum, int maxi
     bar->setSingleStep(1);
     bar->setPageStep(1);
     bar->setTracking(true);
+    // Qt's scroll bars invert their keys (Up means less, for reading); in a
+    // settings bar Right must mean more.
+    bar->setInvertedControls(false);
     bar->setFocusPolicy(Qt::StrongFocus);
     return bar;
 }

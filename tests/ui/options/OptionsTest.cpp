@@ -251,6 +251,29 @@ private Q_SLOTS:
         QCOMPARE(form.lblLvlChgV->text(), QStringLiteral("35"));
     }
 
+    // A focused bar follows the arrow keys the way they point: Right is one
+    // more, Left one less (Qt's scroll bars invert them unless told not to).
+    void arrowKeysOnAFocusedBarMoveItByOne() {
+        tForm2 form(*FGame);
+        form.show();
+        struct Case {
+            QScrollBar* bar;
+            Qt::Key key;
+            int before, after;
+        } cases[] = {
+            {form.scrlHeight, Qt::Key_Right, 0, 1},   {form.scrlHeight, Qt::Key_Left, 1, 0},
+            {form.scrlLvlChg, Qt::Key_Right, 35, 36}, {form.scrlSpeed, Qt::Key_Left, 10, 9},
+            {form.scrlSpeed, Qt::Key_Home, 9, 1},     {form.scrlSpeed, Qt::Key_End, 1, 10},
+        };
+        for (const auto& c : cases) {
+            QCOMPARE(c.bar->value(), c.before);
+            QTest::keyClick(c.bar, c.key);
+            QCOMPARE(c.bar->value(), c.after);
+        }
+        QCOMPARE(form.lblHeightV->text(), QStringLiteral("0"));
+        QCOMPARE(form.lblLvlChgV->text(), QStringLiteral("36"));
+    }
+
     void draggingTheThumbUpdatesTheLabelBeforeRelease() {
         tForm2 form(*FGame);
         form.show();
