@@ -339,6 +339,37 @@ private slots:
         }
     }
 
+    // A save that fails at the end of a game: the prompt, then the error box,
+    // then the window goes on idle with the entry kept in memory.
+    void aFailedHighScoreSaveIsShownAndTheProgramGoesOn() {
+        TForm1 form("/nonexistent-folder/Brindlex.ini");
+        form.show();
+        QStringList dialogs;
+        std::function<void(QWidget*)> answer = [&](QWidget* modal) {
+            dialogs << modal->windowTitle();
+            if (auto* prompt = qobject_cast<QDialog*>(modal);
+                prompt != nullptr && modal->windowTitle() == "You're Winner!") {
+                QTest::keyClicks(static_cast<TNamePrompt*>(prompt)->Edit, "Ann");
+                QTest::keyClick(static_cast<TNamePrompt*>(prompt)->Edit, Qt::Key_Return);
+                WhenModalOpens(answer);
+                return;
+            }
+            dialogs << modal->findChild<QLabel*>("qt_msgbox_label")->text();
+            QTest::keyClick(modal, Qt::Key_Return);
+        };
+        WhenModalOpens(answer);
+        QTimer::singleShot(50, [] {
+            Score = 5000;
+            GameOver = true;
+        });
+        QTest::keyClick(&form, Qt::Key_Space);
+        QCOMPARE(dialogs, QStringList({"You're Winner!", "Brindlex",
+                                       "Unable to write to /nonexistent-folder/Brindlex.ini."}));
+        QCOMPARE(form.HiName[1], std::string("Ann"));
+        QVERIFY(!form.GameRunning());
+        QVERIFY(form.mniNew->isEnabled());
+    }
+
     void theNamePromptClosesAtOnceWhenTheProgramIsEnding() {
         TForm1 form(Profile());
         form.show();
