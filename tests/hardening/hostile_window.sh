@@ -54,20 +54,33 @@ failed=0
 for c in "$@"; do
     "$work/$c/brindlex" >"$work/$c.log" 2>&1 &
     pid=$!
-    # The timeout only guards against a hang; it is not a speed check.
-    if ! timeout 120 xdotool search --sync --onlyvisible --pid "$pid" >/dev/null 2>&1; then
+    ok=1
+    # A search can fail outright when it meets a window that is going away (the
+    # previous case's), so it is repeated while the program runs. The bound
+    # only guards against a hang; it is not a speed check.
+    shown=0
+    for _ in $(seq 240); do
+        if xdotool search --onlyvisible --pid "$pid" >"$work/$c.xdotool" 2>&1; then
+            shown=1
+            break
+        fi
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.5
+    done
+    if [ "$shown" -eq 0 ]; then
         echo "hostile_window: $c: no window appeared"
-        failed=1
+        ok=0
     elif ! kill -0 "$pid" 2>/dev/null; then
         echo "hostile_window: $c: the program ended"
-        failed=1
+        ok=0
     else
         echo "hostile_window: $c: window shown, program running"
     fi
     kill "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
-    if [ "$failed" -ne 0 ]; then
-        sed 's/^/    /' "$work/$c.log" | tail -n 20
+    if [ "$ok" -eq 0 ]; then
+        failed=1
+        cat "$work/$c.xdotool" "$work/$c.log" | sed 's/^/    /' | tail -n 20
     fi
 done
 exit "$failed"
