@@ -45,6 +45,8 @@ for c in "${cases[@]}"; do
 done
 
 # One display for all cases; each program is started, found, checked, stopped.
+# -noreset: by default the server resets when its last client goes, and a
+# program started during the reset cannot connect.
 cat >"$work/run-cases" <<'INNER'
 #!/usr/bin/env bash
 set -uo pipefail
@@ -86,4 +88,4 @@ done
 exit "$failed"
 INNER
 chmod +x "$work/run-cases"
-xvfb-run -a -s "-screen 0 1280x1024x24" "$work/run-cases" "$work" "${cases[@]}"
+xvfb-run -a -s "-noreset -screen 0 1280x1024x24" "$work/run-cases" "$work" "${cases[@]}"
