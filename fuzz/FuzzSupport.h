@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -14,7 +15,9 @@
 namespace fuzzsupport {
 
 inline std::string ScratchDirectory() {
-    static const std::string directory = [] {
+    // Kept on the heap: the exit handler below runs after static strings are
+    // gone.
+    static const std::string* directory = [] {
         struct stat info {};
         std::string pattern =
             (::stat("/dev/shm", &info) == 0 && S_ISDIR(info.st_mode) ? "/dev/shm" : "/tmp");
@@ -23,9 +26,14 @@ inline std::string ScratchDirectory() {
             std::perror("mkdtemp");
             std::abort();
         }
-        return pattern;
+        // libFuzzer ends a timed run with exit(), so this clears the files.
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(*directory, ignored);
+        });
+        return new std::string(pattern);
     }();
-    return directory;
+    return *directory;
 }
 
 inline std::string ProfileFile() {
