@@ -78,22 +78,24 @@ SoakResult RunSoak(uint32_t seed, uint64_t minLandings) {
             const int gap = std::uniform_int_distribution<int>(5, 400)(random);
             const uint64_t horizon = 20ull * 60 * 1000;
             std::function<void()> command = [&] {
-                const int pick = std::uniform_int_distribution<int>(0, 999)(random);
+                // A stop or a close is rare, so that most games fill the well
+                // and run through many landings, cascades and levels.
+                const int pick = std::uniform_int_distribution<int>(0, 9999)(random);
                 ++result.commands;
-                if (pick < 980) {
+                if (pick < 9900) {
                     uint16_t key = Keys[std::uniform_int_distribution<size_t>(0, 17)(random)];
-                    if (key == VK_ESCAPE && !chance(2)) {
+                    if (key == VK_ESCAPE && !chance(1)) {
                         key = VK_DOWN;
                     }
                     host.FormKeyDown(key);
-                } else if (pick < 985) {
+                } else if (pick < 9950) {
                     host.mniPauseClick();
-                } else if (pick < 988) {
+                } else if (pick < 9970) {
                     host.mniNewClick();
-                } else if (pick < 995) {
+                } else if (pick < 9995) {
                     host.Speed = std::uniform_int_distribution<int32_t>(-3, 20)(random);
                     host.ShowNext = chance(50);
-                } else if (pick < 998) {
+                } else if (pick < 9998) {
                     host.mniAbortClick();
                 } else {
                     host.TerminatedFlag = true;

@@ -27,7 +27,7 @@ profile=$work/Brindlex.ini
 } > "$profile"
 
 # Xvfb picks a free display and writes its number to descriptor 4.
-Xvfb -displayfd 4 -screen 0 1024x768x24 -nolisten tcp 4>"$work/display" 2>/dev/null &
+Xvfb -displayfd 4 -screen 0 1024x768x24 -nolisten tcp -noreset 4>"$work/display" 2>/dev/null &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
@@ -35,7 +35,7 @@ export DISPLAY=:$(head -n 1 "$work/display")
 
 "$work/brindlex" &
 app_pid=$!
-window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Brindlex$' | head -n 1)
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Brindlex$' | head -n 1)
 [ -n "$window" ] || fail "the game window did not appear"
 xdotool windowfocus --sync "$window"
 
