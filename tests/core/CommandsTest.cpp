@@ -135,10 +135,9 @@ TEST(GameMenu, NewGameNeverStartsASecondGameInsideTheFirst) {
     EXPECT_EQ(host.CallsStartingWith("menu game").size(), 1u);
 }
 
-// A trio that lands on a two-jewel line completes it; the keys pressed while
-// the line vanishes act on the landed trio's picture only.
-TEST(Cascade, KeysDuringTheAnimationActOnTheLandedTrio) {
-    ScriptedHost host;
+// A trio 1, 2, 5 moved into column 3 lands beside two 5s on the floor: the
+// landing at 7000 completes the row 5 5 5, and its frames follow every 40 ms.
+void CompleteARowOfFivesAt7000(ScriptedHost& host) {
     host.WakeEarly = true;
     host.At(0, [] {
         SetWell(R"(
@@ -161,10 +160,14 @@ TEST(Cascade, KeysDuringTheAnimationActOnTheLandedTrio) {
         CurrentPiece[2] = 5;
         NextPiece[0] = NextPiece[1] = NextPiece[2] = 3;
     });
-    host.KeyAt(10, VK_LEFT); // into column 3
-    // Steps at 500..6500 bring the bottom jewel to row 13; the landing at
-    // 7000 completes the row 5 5 5; the second frame's dispatch is at 7040.
-    const uint64_t t = 7001;
+    host.KeyAt(10, VK_LEFT);
+}
+
+// The keys pressed while the line vanishes act on the landed trio's picture only.
+TEST(Cascade, KeysDuringTheAnimationActOnTheLandedTrio) {
+    ScriptedHost host;
+    CompleteARowOfFivesAt7000(host);
+    const uint64_t t = 7001; // the second frame's dispatch, at 7040
     host.At(t, [] {
         EXPECT_EQ(Board[3][13], CellEmpty); // already removed
         EXPECT_EQ(PieceRow, 11);
@@ -187,30 +190,8 @@ TEST(Cascade, KeysDuringTheAnimationActOnTheLandedTrio) {
 
 TEST(Cascade, PauseDuringTheAnimationSkipsTheRedrawUntilTheResume) {
     ScriptedHost host;
-    host.WakeEarly = true;
-    host.At(0, [] {
-        SetWell(R"(
-            ......
-            ......
-            ......
-            ......
-            ......
-            ......
-            ......
-            ......
-            ......
-            ......
-            ......
-            ......
-            55....
-        )");
-        CurrentPiece[0] = 1;
-        CurrentPiece[1] = 2;
-        CurrentPiece[2] = 5;
-    });
-    host.KeyAt(10, VK_LEFT);
-    // Landing at 7000 in column 3; pause in the third frame's dispatch.
-    host.KeyAt(7080, VK_PAUSE);
+    CompleteARowOfFivesAt7000(host);
+    host.KeyAt(7080, VK_PAUSE); // in the third frame's dispatch
     host.At(7500, [&host] {
         // The bands, with the last frame drawn over them where the line was.
         EXPECT_EQ(host.ScreenRows().substr(12 * 7, 6), "ggg222");
