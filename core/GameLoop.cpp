@@ -2,7 +2,6 @@
 #include "core/Game.h"
 
 #include "core/Random.h"
-#include "store/IniFile.h"
 
 #include <limits>
 #include <string>
@@ -30,10 +29,6 @@ private:
 
 TGame::TGame() {
     GameOver = true;
-}
-
-std::string TGameHost::ProfileFileName() {
-    return ProfilePath();
 }
 
 void TGame::Randomize() {

@@ -4,6 +4,10 @@
 
 #include "store/IniFile.h"
 
+std::string TGameHost::ProfileFileName() {
+    return ProfilePath();
+}
+
 void TGame::EnterHighScore() {
     const uint32_t score = Score;
     const uint32_t jewels = JewelCount;
