@@ -52,8 +52,10 @@ QFont WindowFont() {
     return font;
 }
 
-QScrollBar* MakeBar(QWidget* parent, QStyle* style, int y, int minimum, int maximum) {
+QScrollBar* MakeBar(QWidget* parent, const char* name, QStyle* style, int y, int minimum,
+                    int maximum) {
     auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setObjectName(QString::fromLatin1(name));
     bar->setStyle(style);
     bar->setGeometry(128, y, 193, 25);
     bar->setRange(minimum, maximum);
@@ -67,16 +69,18 @@ QScrollBar* MakeBar(QWidget* parent, QStyle* style, int y, int minimum, int maxi
     return bar;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y) {
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
     auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
     label->setFocusPolicy(Qt::NoFocus);
     label->move(x, y);
     label->adjustSize();
     return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const QString& text, int x) {
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, int x) {
     auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(x, 144, 137, 33);
     button->setDefault(false);
     button->setAutoDefault(false);
@@ -107,34 +111,23 @@ tForm2::tForm2(TGame& game, QWidget* parent)
 
     auto* trackStep = new TTrackStepStyle;
     trackStep->setParent(this);
-    scrlHeight = MakeBar(this, trackStep, 8, 0, 10);
-    scrlLvlChg = MakeBar(this, trackStep, 40, 10, 90);
-    scrlSpeed = MakeBar(this, trackStep, 72, 1, 10);
-    scrlHeight->setObjectName(QStringLiteral("scrlHeight"));
-    scrlLvlChg->setObjectName(QStringLiteral("scrlLvlChg"));
-    scrlSpeed->setObjectName(QStringLiteral("scrlSpeed"));
+    scrlHeight = MakeBar(this, "scrlHeight", trackStep, 8, 0, 10);
+    scrlLvlChg = MakeBar(this, "scrlLvlChg", trackStep, 40, 10, 90);
+    scrlSpeed = MakeBar(this, "scrlSpeed", trackStep, 72, 1, 10);
 
     chkNext = new QCheckBox(QStringLiteral("Show next  block"), this);
     chkNext->setObjectName(QStringLiteral("chkNext"));
     chkNext->setGeometry(8, 112, 201, 25);
 
-    btnCancel = MakeButton(this, QStringLiteral("Cancel"), 8);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnOk = MakeButton(this, QStringLiteral("Ok"), 184);
-    btnOk->setObjectName(QStringLiteral("btnOk"));
+    btnCancel = MakeButton(this, "btnCancel", QStringLiteral("Cancel"), 8);
+    btnOk = MakeButton(this, "btnOk", QStringLiteral("Ok"), 184);
 
-    lblHeight = MakeLabel(this, QStringLiteral("Starting height:"), 8, 8);
-    lblLvlChg = MakeLabel(this, QStringLiteral("Jewels to level up:"), 8, 40);
-    lblSpeed = MakeLabel(this, QStringLiteral("Game speed:"), 8, 72);
-    lblHeightV = MakeLabel(this, QString(), 328, 8);
-    lblLvlChgV = MakeLabel(this, QString(), 328, 40);
-    lblSpeedV = MakeLabel(this, QString(), 328, 72);
-    lblHeight->setObjectName(QStringLiteral("lblHeight"));
-    lblLvlChg->setObjectName(QStringLiteral("lblLvlChg"));
-    lblSpeed->setObjectName(QStringLiteral("lblSpeed"));
-    lblHeightV->setObjectName(QStringLiteral("lblHeightV"));
-    lblLvlChgV->setObjectName(QStringLiteral("lblLvlChgV"));
-    lblSpeedV->setObjectName(QStringLiteral("lblSpeedV"));
+    lblHeight = MakeLabel(this, "lblHeight", QStringLiteral("Starting height:"), 8, 8);
+    lblLvlChg = MakeLabel(this, "lblLvlChg", QStringLiteral("Jewels to level up:"), 8, 40);
+    lblSpeed = MakeLabel(this, "lblSpeed", QStringLiteral("Game speed:"), 8, 72);
+    lblHeightV = MakeLabel(this, "lblHeightV", QString(), 328, 8);
+    lblLvlChgV = MakeLabel(this, "lblLvlChgV", QString(), 328, 40);
+    lblSpeedV = MakeLabel(this, "lblSpeedV", QString(), 328, 72);
 
     setTabOrder(scrlHeight, scrlLvlChg);
     setTabOrder(scrlLvlChg, scrlSpeed);
