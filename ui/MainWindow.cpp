@@ -3,6 +3,7 @@
 #include "store/IniFile.h"
 #include "ui/ClientArea.h"
 #include "ui/ErrorBox.h"
+#include "ui/Fonts.h"
 #include "ui/KeyMap.h"
 #include "ui/KeysBox.h"
 #include "ui/NamePrompt.h"
@@ -35,8 +36,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x,
                   bool heading) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(20);
+    QFont font = SansFont(20);
     font.setUnderline(heading);
     label->setFont(font);
     QPalette palette = label->palette();

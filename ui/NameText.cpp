@@ -36,4 +36,6 @@ QString NameText(const std::string& name) {
     return FromWindows1252(name);
 }
 
-std::string NameBytes(const QString& text) { return text.toUtf8().toStdString(); }
+std::string NameBytes(const QString& text) {
+    return text.toUtf8().toStdString();
+}

@@ -1,25 +1,11 @@
 #include "ui/highscores/HighScores.h"
 
 #include "core/Game.h"
+#include "ui/Fonts.h"
 #include "ui/NameText.h"
 #include "ui/highscores/StringGrid.h"
 
 #include <QShowEvent>
-
-namespace {
-
-// The window is laid out in pixels for a sans serif whose digits are about
-// half their height wide; DejaVu Sans is wider, so a smaller pixel size keeps
-// the original text widths (a score of eight digits fits its column).
-QFont SansFont(int pixelSize) {
-    QFont font;
-    font.setFamilies({QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
-    return font;
-}
-
-} // namespace
 
 TForm3::TForm3(TGame& game, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -41,6 +27,9 @@ TForm3::TForm3(TGame& game, QWidget* parent)
 
     strngrdHS = new TStringGrid({34, 206, 80, 79}, 11, 24, this);
     strngrdHS->setObjectName(QStringLiteral("strngrdHS"));
+    // Laid out for a sans serif whose digits are about half their height
+    // wide; ours is wider, so a smaller size keeps the widths (a score of
+    // eight digits fits its column).
     strngrdHS->setFont(SansFont(14));
     strngrdHS->move(0, 0);
     strngrdHS->setFocus();

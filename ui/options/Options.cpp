@@ -3,6 +3,7 @@
 #include "core/Game.h"
 #include "store/IniFile.h"
 #include "ui/ErrorBox.h"
+#include "ui/Fonts.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -40,17 +41,6 @@ public:
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 };
-
-// The window is laid out in pixels for a 14-pixel sans serif; DejaVu Sans at
-// 11 pixels gives the same text widths ("Jewels to level up:" in 109 pixels,
-// two digits in 14), so every text fits its place.
-QFont WindowFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
-}
 
 QScrollBar* MakeBar(QWidget* parent, const char* name, QStyle* style, int y, int minimum,
                     int maximum) {
@@ -103,7 +93,9 @@ tForm2::tForm2(TGame& game, QWidget* parent)
     setFixedSize(346, 188);
     // Closing only hides this window; it must never end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setFont(WindowFont());
+    // Laid out in pixels for a 14-pixel sans serif; 11 pixels of ours give the
+    // same text widths ("Jewels to level up:" in 109, two digits in 14).
+    setFont(SansFont(11));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, colours.color(QPalette::Button));
     setPalette(colours);
