@@ -1,8 +1,25 @@
 #include "store/IniFormat.h"
 
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace IniFormat {
+enum class LineKind { Blank, Comment, Section, Entry, Other };
+
+// Offsets into the content. `name` is the section's or the key's trimmed
+// name; `valueBegin` is where the value starts after '=' and the white space
+// behind it, `valueEnd` where its trailing white space begins.
+struct Line {
+    std::size_t begin = 0;
+    std::size_t contentEnd = 0; // before "\n" or "\r\n"
+    std::size_t end = 0;        // after the line end
+    LineKind kind = LineKind::Blank;
+    std::string_view name;
+    std::size_t valueBegin = 0;
+    std::size_t valueEnd = 0;
+};
+
 namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
@@ -30,21 +47,6 @@ bool SameName(std::string_view a, std::string_view b) {
     }
     return true;
 }
-
-enum class LineKind { Blank, Comment, Section, Entry, Other };
-
-// Offsets into the content. `name` is the section's or the key's trimmed
-// name; `valueBegin` is where the value starts after '=' and the white space
-// behind it, `valueEnd` where its trailing white space begins.
-struct Line {
-    std::size_t begin = 0;
-    std::size_t contentEnd = 0; // before "\n" or "\r\n"
-    std::size_t end = 0;        // after the line end
-    LineKind kind = LineKind::Blank;
-    std::string_view name;
-    std::size_t valueBegin = 0;
-    std::size_t valueEnd = 0;
-};
 
 void ClassifyLine(std::string_view content, Line& line, std::size_t textBegin) {
     std::size_t b = textBegin;
@@ -99,6 +101,19 @@ void ClassifyLine(std::string_view content, Line& line, std::size_t textBegin) {
     line.valueEnd = e;
 }
 
+// Where the line that starts at pos ends: LF, CRLF or a lone CR, as Windows
+// reads them. Gives the end of the line's text and the start of the next line.
+std::pair<std::size_t, std::size_t> LineBounds(std::string_view content, std::size_t pos) {
+    const std::size_t brk = content.find_first_of("\r\n", pos);
+    if (brk == std::string_view::npos) {
+        return {content.size(), content.size()};
+    }
+    if (content[brk] == '\r' && brk + 1 < content.size() && content[brk + 1] == '\n') {
+        return {brk, brk + 2};
+    }
+    return {brk, brk + 1};
+}
+
 std::vector<Line> SplitLines(std::string_view content) {
     std::vector<Line> lines;
     const std::size_t start = content.starts_with(ByteOrderMark) ? ByteOrderMark.size() : 0;
@@ -106,14 +121,7 @@ std::vector<Line> SplitLines(std::string_view content) {
     while (pos < content.size()) {
         Line line;
         line.begin = pos;
-        const std::size_t newline = content.find('\n', pos);
-        if (newline == std::string_view::npos) {
-            line.contentEnd = line.end = content.size();
-        } else {
-            line.end = newline + 1;
-            line.contentEnd =
-                (newline > pos && content[newline - 1] == '\r') ? newline - 1 : newline;
-        }
+        std::tie(line.contentEnd, line.end) = LineBounds(content, pos);
         ClassifyLine(content, line, pos == 0 ? start : pos);
         lines.push_back(line);
         pos = line.end;
@@ -156,12 +164,15 @@ Location Locate(const std::vector<Line>& lines, std::string_view section, std::s
 }
 
 std::string_view LineEnd(std::string_view content) {
-    const std::size_t newline = content.find('\n');
-    if (newline != std::string_view::npos && newline > 0 && content[newline - 1] == '\r') {
-        return "\r\n";
-    }
-    return "\n";
+    const auto [textEnd, next] = LineBounds(content, 0);
+    return next == textEnd ? std::string_view("\n") : content.substr(textEnd, next - textEnd);
 }
+
+bool HoldsBreak(std::string_view text) {
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
+} // namespace
 
 bool IsValidUtf8(std::string_view text) {
     std::size_t i = 0;
@@ -202,21 +213,18 @@ bool IsValidUtf8(std::string_view text) {
     return true;
 }
 
-bool HoldsBreak(std::string_view text) {
-    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
-}
+TReader::TReader(std::string_view content) : FContent(content), FLines(SplitLines(content)) {}
 
-} // namespace
+TReader::~TReader() = default;
 
-std::optional<std::string> FindValue(std::string_view content, std::string_view section,
-                                     std::string_view key) {
-    const std::vector<Line> lines = SplitLines(content);
-    const Location where = Locate(lines, section, key);
+std::optional<std::string> TReader::FindValue(std::string_view section,
+                                              std::string_view key) const {
+    const Location where = Locate(FLines, section, key);
     if (!where.entry) {
         return std::nullopt;
     }
-    const Line& line = lines[*where.entry];
-    std::string_view value = content.substr(line.valueBegin, line.valueEnd - line.valueBegin);
+    const Line& line = FLines[*where.entry];
+    std::string_view value = FContent.substr(line.valueBegin, line.valueEnd - line.valueBegin);
     // The Windows call hands back a C string: a NUL ends the value.
     value = value.substr(0, value.find('\0'));
     while (!value.empty() && IsSpace(value.back())) {
@@ -226,6 +234,11 @@ std::optional<std::string> FindValue(std::string_view content, std::string_view 
         value = value.substr(1, value.size() - 2);
     }
     return std::string(value);
+}
+
+std::optional<std::string> FindValue(std::string_view content, std::string_view section,
+                                     std::string_view key) {
+    return TReader(content).FindValue(section, key);
 }
 
 std::string CutText(std::string text, std::size_t limit) {
@@ -273,7 +286,10 @@ std::string WriteProblem(std::string_view section, std::string_view key, std::st
 std::string EncodeValue(std::string_view value) {
     if (!value.empty() && (IsSpace(value.front()) || IsSpace(value.back()) ||
                            IsQuote(value.front()) || IsQuote(value.back()))) {
-        return "\"" + std::string(value) + "\"";
+        std::string quoted;
+        quoted.reserve(value.size() + 2);
+        quoted.append(1, '"').append(value).append(1, '"');
+        return quoted;
     }
     return std::string(value);
 }
@@ -305,7 +321,8 @@ std::string SetValue(std::string_view content, std::string_view section, std::st
         return result;
     }
     result.append(content);
-    if (!result.empty() && result != ByteOrderMark && result.back() != '\n') {
+    if (!result.empty() && result != ByteOrderMark && result.back() != '\n' &&
+        result.back() != '\r') {
         result.append(eol);
     }
     result.append("[").append(section).append("]").append(eol);

@@ -4,8 +4,8 @@
 //
 // The reading rules follow the Windows private-profile functions, so that a
 // file edited by hand on Windows reads the same here:
-// - lines end in LF or CRLF; a UTF-8 byte-order mark before the first line is
-//   skipped;
+// - lines end in LF, CRLF or a lone CR; a UTF-8 byte-order mark before the
+//   first line is skipped;
 // - white space (space, tab, CR, VT, FF) around section names, key names and
 //   values is ignored;
 // - a line whose first non-blank character is ';' is a comment; there are no
@@ -27,6 +27,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace IniFormat {
 
@@ -38,6 +39,28 @@ inline constexpr std::size_t MaxTextLength = 2047;
 // nothing when the file has no such entry.
 std::optional<std::string> FindValue(std::string_view content, std::string_view section,
                                      std::string_view key);
+
+struct Line; // a line of the file as the reading rules see it
+
+// The file split into its lines once, for many reads of one state of it. It
+// keeps a view of the content, which must stay as it is while it is used.
+class TReader {
+public:
+    explicit TReader(std::string_view content);
+    ~TReader();
+    TReader(const TReader&) = delete;
+    TReader& operator=(const TReader&) = delete;
+
+    // As FindValue on the content.
+    std::optional<std::string> FindValue(std::string_view section, std::string_view key) const;
+
+private:
+    std::string_view FContent;
+    std::vector<Line> FLines;
+};
+
+// Whether the text is well-formed UTF-8 (no overlong forms, no surrogates).
+bool IsValidUtf8(std::string_view text);
 
 // The text cut to at most `limit` bytes; when the text is valid UTF-8, the cut
 // moves back so that it splits no character.
@@ -55,7 +78,7 @@ std::string EncodeValue(std::string_view value);
 // WriteProblem). An existing entry keeps its key's spelling, the spaces
 // around '=' and its line end; a new key goes after the last entry of its
 // section, a new section at the end of the file. New lines take the file's
-// line end (that of its first line; LF for a file without one).
+// line end (that of its first line, LF, CRLF or CR; LF for a file without one).
 std::string SetValue(std::string_view content, std::string_view section, std::string_view key,
                      std::string_view value);
 
