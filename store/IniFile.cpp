@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdint>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <random>
@@ -145,43 +146,91 @@ private:
 
 enum class LoadResult { Loaded, Missing, Refused };
 
+// Why an operation on the profile or its folder failed, in words the player
+// can act on. `folder` says whether the folder (creating or renaming a file in
+// it) or the file itself was refused.
+std::string Reason(int error, bool folder) {
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return folder ? "the folder is not writable" : "the file cannot be read";
+    case ENOSPC:
+    case EDQUOT:
+        return "the disk is full";
+    case EROFS:
+        return "the disk is read-only";
+    case ENOENT:
+    case ENOTDIR:
+        return "the folder does not exist";
+    case ELOOP:
+        return "the path has too many symbolic links";
+    default: {
+        std::string text = std::strerror(error);
+        if (text.size() > 1 && text[0] >= 'A' && text[0] <= 'Z' &&
+            !(text[1] >= 'A' && text[1] <= 'Z')) {
+            text[0] = static_cast<char>(text[0] - 'A' + 'a');
+        }
+        return text;
+    }
+    }
+}
+
+std::string RefusedKind(const struct stat& info) {
+    if (S_ISDIR(info.st_mode)) {
+        return "it is a folder, not a file";
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return "it is not a regular file";
+    }
+    return "the file is larger than 1 MiB, too large to rewrite safely";
+}
+
 // Reads the whole profile. Anything but a regular file of sane size is
 // refused without being opened for long: a FIFO or a device must never block
-// or flood the program.
-LoadResult LoadProfile(const std::string& path, std::string& content, struct stat& info) {
+// or flood the program. A refusal says why in `why`.
+LoadResult LoadProfile(const std::string& path, std::string& content, struct stat& info,
+                       std::string& why) {
     content.clear();
+    auto refuse = [&why](std::string reason) {
+        why = std::move(reason);
+        return LoadResult::Refused;
+    };
     if (::stat(path.c_str(), &info) != 0) {
-        return errno == ENOENT ? LoadResult::Missing : LoadResult::Refused;
+        return errno == ENOENT ? LoadResult::Missing : refuse(Reason(errno, false));
     }
     if (!S_ISREG(info.st_mode) || info.st_size > MaxProfileSize) {
-        return LoadResult::Refused;
+        return refuse(RefusedKind(info));
     }
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!fd.Valid()) {
-        return errno == ENOENT ? LoadResult::Missing : LoadResult::Refused;
+        return errno == ENOENT ? LoadResult::Missing : refuse(Reason(errno, false));
     }
     // The name may have been replaced between stat and open.
-    if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > MaxProfileSize) {
-        return LoadResult::Refused;
+    if (::fstat(fd.Get(), &info) != 0) {
+        return refuse(Reason(errno, false));
+    }
+    if (!S_ISREG(info.st_mode) || info.st_size > MaxProfileSize) {
+        return refuse(RefusedKind(info));
     }
     char buffer[16384];
     for (;;) {
         if (InjectedFailure(IniFileStep::Read, EIO)) {
-            return LoadResult::Refused;
+            return refuse(Reason(errno, false));
         }
         const ssize_t count = ::read(fd.Get(), buffer, sizeof buffer);
         if (count < 0) {
             if (errno == EINTR) {
                 continue;
             }
-            return LoadResult::Refused;
+            return refuse(Reason(errno, false));
         }
         if (count == 0) {
             break;
         }
         content.append(buffer, static_cast<std::size_t>(count));
         if (content.size() > static_cast<std::size_t>(MaxProfileSize)) {
-            return LoadResult::Refused; // it grew while being read
+            info.st_size = static_cast<off_t>(content.size()); // it grew while being read
+            return refuse(RefusedKind(info));
         }
     }
     return LoadResult::Loaded;
@@ -214,11 +263,13 @@ bool ResolveLinks(const std::string& path, std::string& target) {
         std::string link(PATH_MAX, '\0');
         const ssize_t length = ::readlink(current.c_str(), link.data(), link.size());
         if (length <= 0 || static_cast<std::size_t>(length) >= link.size()) {
+            errno = length < 0 ? errno : ENAMETOOLONG;
             return false;
         }
         link.resize(static_cast<std::size_t>(length));
         current = link.front() == '/' ? link : DirectoryPrefix(current) + link;
     }
+    errno = ELOOP;
     return false;
 }
 
@@ -302,22 +353,23 @@ private:
 
 // Writes the new content beside the profile and renames it over the
 // profile, so that a crash at any moment leaves the old file or the new one.
-bool ReplaceFile(const std::string& target, const std::string& temporaryPrefix,
-                 std::string_view content, const struct stat* old) {
+// Gives why it failed, or "" when the new file is in place.
+std::string ReplaceFile(const std::string& target, const std::string& temporaryPrefix,
+                        std::string_view content, const struct stat* old) {
     FileDescriptor fd;
     std::string path;
     for (int attempt = 0; attempt < 100 && !fd.Valid(); ++attempt) {
         if (InjectedFailure(IniFileStep::OpenTemp, EACCES)) {
-            return false;
+            return Reason(errno, true);
         }
         path = temporaryPrefix + RandomSuffix();
         fd.Reset(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666));
         if (!fd.Valid() && errno != EEXIST) {
-            return false;
+            return Reason(errno, true);
         }
     }
     if (!fd.Valid()) {
-        return false;
+        return Reason(EEXIST, true);
     }
     TemporaryFile temporary(path);
     if (old != nullptr) {
@@ -330,21 +382,21 @@ bool ReplaceFile(const std::string& target, const std::string& temporaryPrefix,
             }
         }
         if (::fchmod(fd.Get(), old->st_mode & 07777) != 0) {
-            return false;
+            return Reason(errno, false);
         }
     }
     if (!WriteAll(fd.Get(), content)) {
-        return false;
+        return Reason(errno, false);
     }
     if (InjectedFailure(IniFileStep::Sync, EIO) || ::fsync(fd.Get()) != 0) {
-        return false;
+        return Reason(errno, false);
     }
     if (::close(fd.Release()) != 0) {
-        return false;
+        return Reason(errno, false);
     }
     if (InjectedFailure(IniFileStep::Rename, EIO) ||
         ::rename(temporary.Path().c_str(), target.c_str()) != 0) {
-        return false;
+        return Reason(errno, true);
     }
     temporary.Keep();
     // Makes the rename itself durable. The new file is in place already, so
@@ -356,7 +408,18 @@ bool ReplaceFile(const std::string& target, const std::string& temporaryPrefix,
     if (dir.Valid()) {
         ::fsync(dir.Get());
     }
-    return true;
+    return {};
+}
+
+TFileStamp StampOf(const struct stat& info) {
+    TFileStamp stamp;
+    stamp.Kind = TFileStamp::TKind::Present;
+    stamp.Device = info.st_dev;
+    stamp.Inode = info.st_ino;
+    stamp.Size = static_cast<uint64_t>(info.st_size);
+    stamp.ModifiedNs = int64_t{info.st_mtim.tv_sec} * 1000000000 + info.st_mtim.tv_nsec;
+    stamp.ChangedNs = int64_t{info.st_ctim.tv_sec} * 1000000000 + info.st_ctim.tv_nsec;
+    return stamp;
 }
 
 } // namespace
@@ -365,51 +428,101 @@ void SetIniFileFailure(std::optional<IniFileStep> step) {
     gFailure = step;
 }
 
-TIniFile::TIniFile(std::string fileName) : TCustomIniFile(std::move(fileName)) {}
+TMemIniFile::TMemIniFile(std::string fileName, std::string text)
+    : TCustomIniFile(std::move(fileName)), FText(std::move(text)) {}
 
-// Every write is on the disk before WriteText returns, so the flush at
-// release has nothing left to do.
-TIniFile::~TIniFile() = default;
+void TMemIniFile::SetText(std::string text) {
+    FReader.reset();
+    FText = std::move(text);
+}
 
-std::string TIniFile::ReadText(const std::string& section, const std::string& key,
-                               const std::string& defaultValue) {
-    std::string content;
-    struct stat info {};
-    if (LoadProfile(FileName(), content, info) != LoadResult::Loaded) {
-        return defaultValue;
+std::string TMemIniFile::ReadText(const std::string& section, const std::string& key,
+                                  const std::string& defaultValue) {
+    if (!FReader) {
+        FReader.emplace(FText);
     }
-    std::optional<std::string> value = IniFormat::FindValue(content, section, key);
+    std::optional<std::string> value = FReader->FindValue(section, key);
     if (!value) {
         return defaultValue;
     }
     return IniFormat::CutText(std::move(*value), IniFormat::MaxTextLength);
 }
 
-void TIniFile::WriteText(const std::string& section, const std::string& key,
-                         const std::string& value) {
-    const std::string failure = "Unable to write to " + FileName();
+void TMemIniFile::WriteText(const std::string& section, const std::string& key,
+                            const std::string& value) {
     const std::string problem = IniFormat::WriteProblem(section, key, value);
     if (!problem.empty()) {
-        throw EIniFileException(failure + ": " + problem);
+        throw EIniFileException("Unable to write to " + FileName() + ": " + problem);
     }
+    SetText(IniFormat::SetValue(FText, section, key, value));
+}
+
+TIniFile::TIniFile(std::string fileName) : TCustomIniFile(std::move(fileName)) {}
+
+// Every write is on the disk before it returns, so the flush at release has
+// nothing left to do.
+TIniFile::~TIniFile() = default;
+
+bool TIniFile::ReadSnapshot(TMemIniFile& snapshot, TFileStamp* stamp) {
+    std::string content;
+    struct stat info {};
+    std::string why;
+    const LoadResult loaded = LoadProfile(FileName(), content, info, why);
+    snapshot.SetText(std::move(content));
+    if (stamp != nullptr) {
+        *stamp = loaded == LoadResult::Loaded    ? StampOf(info)
+                 : loaded == LoadResult::Missing ? TFileStamp{TFileStamp::TKind::Missing}
+                                                 : TFileStamp{};
+    }
+    return loaded != LoadResult::Refused;
+}
+
+TFileStamp TIniFile::Stamp() {
+    struct stat info {};
+    if (::stat(FileName().c_str(), &info) != 0) {
+        return errno == ENOENT ? TFileStamp{TFileStamp::TKind::Missing} : TFileStamp{};
+    }
+    return StampOf(info);
+}
+
+std::string TIniFile::ReadText(const std::string& section, const std::string& key,
+                               const std::string& defaultValue) {
+    TMemIniFile snapshot(FileName(), {});
+    ReadSnapshot(snapshot);
+    return snapshot.ReadText(section, key, defaultValue);
+}
+
+void TIniFile::WriteText(const std::string& section, const std::string& key,
+                         const std::string& value) {
+    WriteBatch([&](TCustomIniFile& profile) { profile.WriteText(section, key, value); });
+}
+
+void TIniFile::WriteBatch(const std::function<void(TCustomIniFile& profile)>& batch) {
+    const auto fail = [this](const std::string& why) {
+        throw EIniFileException("Unable to write to " + FileName() + (why.empty() ? "" : ": ") +
+                                why);
+    };
     std::string target;
-    if (!ResolveLinks(FileName(), target) || target.empty() || target.back() == '/') {
-        throw EIniFileException(failure);
+    if (!ResolveLinks(FileName(), target)) {
+        fail(Reason(errno, false));
+    }
+    if (target.empty() || target.back() == '/') {
+        fail("it is a folder, not a file");
     }
     const std::string directory = DirectoryPrefix(target);
     const std::string name = target.substr(directory.size());
 
     // Two copies of the program must not both read the old file and each
-    // write back only their own key. The lock file is never removed: a
+    // write back only their own batch. The lock file is never removed: a
     // writer waiting on a removed lock file would lock nothing.
     FileDescriptor lock(::open((target + ".lock").c_str(),
                                O_RDWR | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
     if (!lock.Valid()) {
-        throw EIniFileException(failure);
+        fail(Reason(errno, true));
     }
     while (::flock(lock.Get(), LOCK_EX) != 0) {
         if (errno != EINTR) {
-            throw EIniFileException(failure);
+            fail(Reason(errno, false));
         }
     }
     const std::string temporaryPrefix = "." + name + ".";
@@ -417,26 +530,34 @@ void TIniFile::WriteText(const std::string& section, const std::string& key,
 
     std::string content;
     struct stat info {};
-    const LoadResult loaded = LoadProfile(target, content, info);
+    std::string why;
+    const LoadResult loaded = LoadProfile(target, content, info, why);
     if (loaded == LoadResult::Refused) {
-        throw EIniFileException(failure);
+        fail(why);
     }
     if (loaded == LoadResult::Loaded) {
         // A file without any write permission bit is read-only even for
         // root, as the read-only attribute is on Windows.
-        if ((info.st_mode & 0222) == 0 ||
-            ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
-            throw EIniFileException(failure);
+        if ((info.st_mode & 0222) == 0) {
+            fail("the file is read-only");
+        }
+        if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+            fail(errno == EACCES || errno == EPERM ? "the file is read-only"
+                                                   : Reason(errno, false));
         }
     }
-    const std::string updated = IniFormat::SetValue(content, section, key, value);
-    if (loaded == LoadResult::Loaded && updated == content) {
+    TMemIniFile profile(FileName(), content);
+    batch(profile);
+    if (loaded == LoadResult::Loaded && profile.Text() == content) {
         return;
     }
-    if (updated.size() > static_cast<std::size_t>(MaxProfileSize) ||
-        !ReplaceFile(target, directory + temporaryPrefix, updated,
-                     loaded == LoadResult::Loaded ? &info : nullptr)) {
-        throw EIniFileException(failure);
+    if (profile.Text().size() > static_cast<std::size_t>(MaxProfileSize)) {
+        fail("the file would grow larger than 1 MiB");
+    }
+    why = ReplaceFile(target, directory + temporaryPrefix, profile.Text(),
+                      loaded == LoadResult::Loaded ? &info : nullptr);
+    if (!why.empty()) {
+        fail(why);
     }
 }
 

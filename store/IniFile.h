@@ -1,10 +1,16 @@
 // The profile accessor: reads and writes keys of a Windows-style INI file.
 #pragma once
 
+#include "store/FileStamp.h"
+#include "store/IniFormat.h"
+
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 // The only error the accessor raises. what() is the message, without a final
 // full stop ("Unable to write to /path/Brindlex.ini").
@@ -42,8 +48,32 @@ private:
 // hexadecimal, nothing else. Gives false for a text that is not a number.
 bool ParseNumber(std::string_view text, int32_t& value);
 
-// The profile file on disk. Each write replaces the file atomically under an
-// advisory lock and keeps every other line as it was.
+// A profile's text held in memory: reads and writes change nothing but the
+// text. A batch of TIniFile works on one of these.
+class TMemIniFile : public TCustomIniFile {
+public:
+    TMemIniFile(std::string fileName, std::string text);
+
+    // The first write that cannot be made without breaking the file (a line
+    // break in a value) raises EIniFileException naming FileName().
+    std::string ReadText(const std::string& section, const std::string& key,
+                         const std::string& defaultValue) override;
+    void WriteText(const std::string& section, const std::string& key,
+                   const std::string& value) override;
+
+    const std::string& Text() const { return FText; }
+    void SetText(std::string text);
+
+private:
+    std::string FText;
+    // The lines of FText, split at the first read after a change.
+    std::optional<IniFormat::TReader> FReader;
+};
+
+// The profile file on disk. Each write, and each batch of writes, is one step:
+// under an advisory lock the file is read, changed in memory and replaced
+// whole by a rename, so that every other line stays as it was and a crash at
+// any moment leaves either the old file or the new one.
 class TIniFile : public TCustomIniFile {
 public:
     explicit TIniFile(std::string fileName);
@@ -51,8 +81,22 @@ public:
 
     std::string ReadText(const std::string& section, const std::string& key,
                          const std::string& defaultValue) override;
+    // One step of its own.
     void WriteText(const std::string& section, const std::string& key,
                    const std::string& value) override;
+
+    // Runs the batch on the file as it is under the lock, then writes what
+    // the batch changed in one step. An error raised by the batch or by the
+    // write leaves the file as it was.
+    void WriteBatch(const std::function<void(TCustomIniFile& profile)>& batch);
+
+    // The whole file as it is now, for reads that must all see one state of
+    // it. False, with an empty snapshot, when the file is there but cannot be
+    // read whole; a missing file reads as empty. The stamp, when asked for, is
+    // that of the state read.
+    bool ReadSnapshot(TMemIniFile& snapshot, TFileStamp* stamp = nullptr);
+    // The file's state now, without reading it.
+    TFileStamp Stamp();
 };
 
 // "Brindlex.ini" in the directory of the running executable, worked out anew

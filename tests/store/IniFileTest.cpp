@@ -45,13 +45,13 @@ protected:
 
     std::string Message() const { return "Unable to write to " + Path; }
 
-    // Expects the write to raise the plain error message.
-    void ExpectWriteFails(const std::function<void()>& write) const {
+    // Expects the write to raise the error message with the reason after the path.
+    void ExpectWriteFails(const std::function<void()>& write, const std::string& reason) const {
         try {
             write();
             ADD_FAILURE() << "the write did not fail";
         } catch (const EIniFileException& e) {
-            EXPECT_EQ(std::string(e.what()), Message());
+            EXPECT_EQ(std::string(e.what()), Message() + ": " + reason);
         }
     }
 
@@ -158,7 +158,7 @@ TEST_F(ProfileTest, AFileWithoutWriteBitsIsReadOnlyEvenForRoot) {
     WriteFile(Path, WindowsProfile);
     ::chmod(Path.c_str(), 0444);
     TIniFile ini(Path);
-    ExpectWriteFails([&] { ini.WriteNumber("Settings", "Speed", 4); });
+    ExpectWriteFails([&] { ini.WriteNumber("Settings", "Speed", 4); }, "the file is read-only");
     EXPECT_EQ(ini.ReadNumber("Settings", "Speed", 10), 3);
     EXPECT_EQ(ReadFile(Path), WindowsProfile);
     EXPECT_EQ(ModeOf(Path) & 07777, 0444u);
@@ -170,15 +170,21 @@ TEST_F(ProfileTest, NeverReplacesWhatItCannotReadWhole) {
     const struct {
         const char* what;
         std::function<void(const std::string&)> make;
+        const char* reason;
     } cases[] = {
-        {"a directory", [](const std::string& p) { ::mkdir(p.c_str(), 0755); }},
-        {"a FIFO", [](const std::string& p) { ::mkfifo(p.c_str(), 0644); }},
-        {"a link to /dev/zero", [](const std::string& p) { ::symlink("/dev/zero", p.c_str()); }},
-        {"a link to itself", [](const std::string& p) { ::symlink(p.c_str(), p.c_str()); }},
+        {"a directory", [](const std::string& p) { ::mkdir(p.c_str(), 0755); },
+         "it is a folder, not a file"},
+        {"a FIFO", [](const std::string& p) { ::mkfifo(p.c_str(), 0644); },
+         "it is not a regular file"},
+        {"a link to /dev/zero", [](const std::string& p) { ::symlink("/dev/zero", p.c_str()); },
+         "it is not a regular file"},
+        {"a link to itself", [](const std::string& p) { ::symlink(p.c_str(), p.c_str()); },
+         "the path has too many symbolic links"},
         {"a file over 1 MiB",
          [](const std::string& p) {
              WriteFile(p, "[Settings]\nSpeed=3\n" + std::string((1 << 20) + 1, ';'));
-         }},
+         },
+         "the file is larger than 1 MiB, too large to rewrite safely"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -190,7 +196,7 @@ TEST_F(ProfileTest, NeverReplacesWhatItCannotReadWhole) {
         const std::string link = S_ISLNK(mode) ? std::filesystem::read_symlink(Path).string() : "";
         TIniFile ini(Path);
         EXPECT_EQ(ini.ReadNumber("Settings", "Speed", 10), 10);
-        ExpectWriteFails([&] { ini.WriteNumber("Settings", "Speed", 4); });
+        ExpectWriteFails([&] { ini.WriteNumber("Settings", "Speed", 4); }, c.reason);
         EXPECT_EQ(ModeOf(Path), mode);
         if (S_ISREG(mode)) {
             EXPECT_EQ(ReadFile(Path), content);
@@ -201,18 +207,26 @@ TEST_F(ProfileTest, NeverReplacesWhatItCannotReadWhole) {
     }
     // The guards are still there before a missing directory.
     Path = Dir / "missing/Brindlex.ini";
-    ExpectWriteFails([&] { TIniFile(Path).WriteText("S", "k", "v"); });
+    ExpectWriteFails([&] { TIniFile(Path).WriteText("S", "k", "v"); }, "the folder does not exist");
     EXPECT_EQ(TIniFile(Path).ReadText("S", "k", "default"), "default");
     EXPECT_FALSE(std::filesystem::exists(Dir / "missing"));
 }
 
 // The file layer failing at each step, as a full disk or a dying disk does:
-// the failed write changes nothing, the earlier writes of the batch stay,
-// and no temporary file is left.
+// the failed write changes nothing, the earlier writes stay, no temporary
+// file is left, and the message says why.
 TEST_F(ProfileTest, AFailedWriteLeavesTheFileAsItWas) {
-    const IniFileStep steps[] = {IniFileStep::Read, IniFileStep::OpenTemp, IniFileStep::Write,
-                                 IniFileStep::Sync, IniFileStep::Rename};
-    for (const IniFileStep step : steps) {
+    const struct {
+        IniFileStep step;
+        const char* reason;
+    } cases[] = {
+        {IniFileStep::Read, "input/output error"},
+        {IniFileStep::OpenTemp, "the folder is not writable"},
+        {IniFileStep::Write, "the disk is full"},
+        {IniFileStep::Sync, "input/output error"},
+        {IniFileStep::Rename, "input/output error"},
+    };
+    for (const auto& [step, reason] : cases) {
         SCOPED_TRACE(static_cast<int>(step));
         WriteFile(Path, WindowsProfile);
         TIniFile ini(Path);
@@ -220,8 +234,8 @@ TEST_F(ProfileTest, AFailedWriteLeavesTheFileAsItWas) {
         const std::string afterFirst = ReadFile(Path);
 
         SetIniFileFailure(step);
-        ExpectWriteFails([&] { ini.WriteText("HighScores", "Name1", "Cy"); });
-        ExpectWriteFails([&] { ini.WriteText("HighScores", "Name9", "Cy"); });
+        ExpectWriteFails([&] { ini.WriteText("HighScores", "Name1", "Cy"); }, reason);
+        ExpectWriteFails([&] { ini.WriteText("HighScores", "Name9", "Cy"); }, reason);
         if (step == IniFileStep::Read) {
             EXPECT_EQ(ini.ReadNumber("Settings", "Speed", 10), 10);
         }
@@ -234,6 +248,66 @@ TEST_F(ProfileTest, AFailedWriteLeavesTheFileAsItWas) {
         ini.WriteText("HighScores", "Name1", "Cy");
         EXPECT_EQ(ini.ReadText("HighScores", "Name1", "Nobody"), "Cy");
     }
+}
+
+// A batch is one step: the file holds all of it or, when any part of it
+// fails, none of it; reads inside it see the file as it stands under the
+// lock, with the batch's own writes.
+TEST_F(ProfileTest, ABatchIsWrittenWholeOrNotAtAll) {
+    WriteFile(Path, WindowsProfile);
+    TIniFile ini(Path);
+    auto tenNames = [](const std::string& fifth) {
+        return [fifth](TCustomIniFile& profile) {
+            for (int n = 1; n <= 10; ++n) {
+                profile.WriteText("HighScores", "Name" + std::to_string(n), n == 5 ? fifth : "Al");
+            }
+        };
+    };
+    ExpectWriteFails([&] { ini.WriteBatch(tenNames("Eve\nFay")); },
+                     "the value holds a line break or a NUL character");
+    EXPECT_EQ(ReadFile(Path), WindowsProfile);
+    const IniFileStep steps[] = {IniFileStep::Read, IniFileStep::OpenTemp, IniFileStep::Write,
+                                 IniFileStep::Sync, IniFileStep::Rename};
+    for (const IniFileStep step : steps) {
+        SetIniFileFailure(step);
+        EXPECT_THROW(ini.WriteBatch(tenNames("Eve")), EIniFileException);
+        SetIniFileFailure(std::nullopt);
+        EXPECT_EQ(ReadFile(Path), WindowsProfile) << static_cast<int>(step);
+    }
+
+    ini.WriteBatch([](TCustomIniFile& profile) {
+        EXPECT_EQ(profile.ReadNumber("HighScores", "Score1", 0), 5000);
+        profile.WriteNumber("HighScores", "Score1", 6000);
+        EXPECT_EQ(profile.ReadNumber("HighScores", "Score1", 0), 6000);
+    });
+    ini.WriteBatch(tenNames("Eve"));
+    for (int n = 1; n <= 10; ++n) {
+        EXPECT_EQ(ini.ReadText("HighScores", "Name" + std::to_string(n), ""),
+                  n == 5 ? "Eve" : "Al");
+    }
+    EXPECT_EQ(ini.ReadNumber("HighScores", "Score1", 0), 6000);
+    EXPECT_EQ(ListDirectory(Dir.Path()),
+              (std::vector<std::string>{"Brindlex.ini", "Brindlex.ini.lock"}));
+
+    // A batch that changes nothing leaves the very file in place.
+    struct stat before {};
+    struct stat after {};
+    ASSERT_EQ(::stat(Path.c_str(), &before), 0);
+    ini.WriteBatch(tenNames("Eve"));
+    ASSERT_EQ(::stat(Path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+}
+
+TEST_F(ProfileTest, ASnapshotIsTheWholeFileOrSaysItCouldNotBeRead) {
+    TMemIniFile snapshot(Path, "stale");
+    EXPECT_TRUE(TIniFile(Path).ReadSnapshot(snapshot)) << "a missing file reads as empty";
+    EXPECT_EQ(snapshot.Text(), "");
+    WriteFile(Path, WindowsProfile);
+    EXPECT_TRUE(TIniFile(Path).ReadSnapshot(snapshot));
+    EXPECT_EQ(snapshot.ReadNumber("Settings", "Speed", 10), 3);
+    WriteFile(Path, WindowsProfile + std::string(1 << 20, ';'));
+    EXPECT_FALSE(TIniFile(Path).ReadSnapshot(snapshot));
+    EXPECT_EQ(snapshot.Text(), "");
 }
 
 TEST_F(ProfileTest, RemovesTemporariesOfKilledWriters) {

@@ -109,13 +109,13 @@ TEST_F(IniToolTest, AFailedWriteSaysSoWithAFullStop) {
     const std::string missing = Dir / "missing/Brindlex.ini";
     RunResult result = Run({missing, "write-text", "S", "k", "v"});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.err, "Unable to write to " + missing + ".\n");
+    EXPECT_EQ(result.err, "Unable to write to " + missing + ": the folder does not exist.\n");
 
     WriteFile(Path, "[S]\nk=old\n");
     ::chmod(Path.c_str(), 0444);
     result = Run({Path, "write-number", "S", "k", "1"});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.err, "Unable to write to " + Path + ".\n");
+    EXPECT_EQ(result.err, "Unable to write to " + Path + ": the file is read-only.\n");
     EXPECT_EQ(ReadFile(Path), "[S]\nk=old\n");
 
     result = Run({Dir / "other.ini", "write-text", "S", "k", "a\nb"});
@@ -123,17 +123,24 @@ TEST_F(IniToolTest, AFailedWriteSaysSoWithAFullStop) {
     EXPECT_EQ(result.err.rfind("Unable to write to " + Dir / "other.ini" + ": ", 0), 0u);
 }
 
-TEST_F(IniToolTest, WriteBatchWritesEachLineInOrder) {
+TEST_F(IniToolTest, WriteBatchWritesEveryLineInOrderInOneStep) {
     RunResult result =
         Run({Path, "write-batch"}, "S\tA\t1\nS\tB\tx\ty\n\nT\tC\t\nS\tA\t2\nT\tD\tlast");
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(ReadFile(Path), "[S]\nA=2\nB=x\ty\n[T]\nC=\nD=last\n");
 
-    // A bad line stops the batch; the lines before it stay written.
+    // A bad line or a value that cannot be written stops the batch before
+    // anything of it reaches the file.
+    const std::string before = ReadFile(Path);
     result = Run({Path, "write-batch"}, "S\tA\t3\nno tabs here\nS\tA\t4\n");
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_NE(result.err.find("line 2"), std::string::npos);
-    EXPECT_EQ(Run({Path, "read-text", "S", "A", "x"}).out, "3\n");
+    result = Run({Path, "write-batch"}, "S\tA\t3\nS\tB\t\r\nS\tA\t4\n");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err.rfind("Unable to write to " + Path + ": the value holds a line break", 0),
+              0u)
+        << result.err;
+    EXPECT_EQ(ReadFile(Path), before);
 }
 
 // As root every file is writable, so the refusals that rest on permissions
@@ -165,11 +172,11 @@ TEST(IniToolAsAnotherUser, RefusesWhatThatUserMayNotWrite) {
         const char* what;
         uid_t directoryOwner;
         uid_t fileOwner;
-        bool writable;
+        const char* refusal; // nullptr: the write goes through
     } cases[] = {
-        {"nobody's file in nobody's directory", Nobody, Nobody, true},
-        {"root's file in nobody's directory", Nobody, 0, false},
-        {"nobody's file in root's directory", 0, Nobody, false},
+        {"nobody's file in nobody's directory", Nobody, Nobody, nullptr},
+        {"root's file in nobody's directory", Nobody, 0, "the file is read-only"},
+        {"nobody's file in root's directory", 0, Nobody, "the folder is not writable"},
     };
     const std::string original = "[Settings]\nSpeed=3\n";
     for (const auto& c : cases) {
@@ -186,12 +193,12 @@ TEST(IniToolAsAnotherUser, RefusesWhatThatUserMayNotWrite) {
 
         EXPECT_EQ(run({path, "read-number", "Settings", "Speed", "10"}).out, "3\n");
         const RunResult result = run({path, "write-number", "Settings", "Speed", "7"});
-        if (c.writable) {
+        if (c.refusal == nullptr) {
             EXPECT_EQ(result.exitCode, 0) << result.err;
             EXPECT_EQ(ReadFile(path), "[Settings]\nSpeed=7\n");
         } else {
             EXPECT_EQ(result.exitCode, 1);
-            EXPECT_EQ(result.err, "Unable to write to " + path + ".\n");
+            EXPECT_EQ(result.err, "Unable to write to " + path + ": " + c.refusal + ".\n");
             EXPECT_EQ(ReadFile(path), original);
             struct stat info {};
             ASSERT_EQ(::stat(path.c_str(), &info), 0);

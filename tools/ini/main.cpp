@@ -37,8 +37,10 @@ constexpr std::string_view Help =
     "($1F, 0x1F, x1F).\n"
     "\n"
     "write-batch reads lines SECTION<TAB>KEY<TAB>VALUE from standard input and\n"
-    "writes each value as text, in order, through one accessor; the value runs\n"
-    "to the end of the line and may hold further tabs. Empty lines are skipped.\n"
+    "writes each value as text, in order, in one step, as the game saves its\n"
+    "settings and high scores: the file gets all of them or, when one fails,\n"
+    "none. The value runs to the end of the line and may hold further tabs.\n"
+    "Empty lines are skipped.\n"
     "\n"
     "FILE is used as given. Every write replaces the file atomically under a\n"
     "lock (FILE.lock beside it) and keeps all its other lines.\n"
@@ -63,6 +65,10 @@ bool ParseFlag(std::string_view text, bool& flag) {
 }
 
 int WriteBatch(TIniFile& ini) {
+    struct Entry {
+        std::string section, key, value;
+    };
+    std::vector<Entry> entries;
     std::string line;
     for (int number = 1; std::getline(std::cin, line); ++number) {
         if (line.empty()) {
@@ -74,9 +80,14 @@ int WriteBatch(TIniFile& ini) {
         if (second == std::string::npos) {
             return BadUsage("line " + std::to_string(number) + " is not SECTION<TAB>KEY<TAB>VALUE");
         }
-        ini.WriteText(line.substr(0, first), line.substr(first + 1, second - first - 1),
-                      line.substr(second + 1));
+        entries.push_back({line.substr(0, first), line.substr(first + 1, second - first - 1),
+                           line.substr(second + 1)});
     }
+    ini.WriteBatch([&entries](TCustomIniFile& profile) {
+        for (const Entry& entry : entries) {
+            profile.WriteText(entry.section, entry.key, entry.value);
+        }
+    });
     return 0;
 }
 

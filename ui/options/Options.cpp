@@ -168,10 +168,8 @@ void tForm2::btnOkClick() {
         FGame.LevelChange = scrlLvlChg->value();
         FGame.Speed = scrlSpeed->value();
         FGame.ShowNext = chkNext->isChecked();
-        {
-            TIniFile ini(FGame.ProfileFileName());
-            FGame.SaveSettings(ini);
-        }
+        TIniFile ini(FGame.ProfileFileName());
+        ini.WriteBatch([this](TCustomIniFile& profile) { FGame.SaveSettings(profile); });
         // Reached only when every key was written: after a failure the window
         // stays open so that OK can be tried again.
         close();

@@ -338,7 +338,8 @@ private Q_SLOTS:
         QString shown;
         AnswerErrorBox(shown);
         form.btnOk->click();
-        QCOMPARE(shown, QString::fromStdString("Brindlex|Unable to write to " + missing + "."));
+        QCOMPARE(shown, QString::fromStdString("Brindlex|Unable to write to " + missing +
+                                               ": the folder does not exist."));
         QVERIFY(form.isVisible());
         QCOMPARE(form.scrlSpeed->value(), 3);
         QVERIFY(!form.chkNext->isChecked());
