@@ -1,5 +1,5 @@
 // The end of every game: a score that earns a place asks for a name, takes the
-// place, and the whole table is saved.
+// place, and the table is saved.
 #include "core/Game.h"
 
 #include "store/IniFile.h"
@@ -11,14 +11,18 @@ std::string TGameHost::ProfileFileName() {
 void TGame::EnterHighScore() {
     const uint32_t score = Score;
     const uint32_t jewels = JewelCount;
+    // Another copy of the game may have saved scores since this one read the
+    // table: the place, the prompt and the high-scores window go by the file.
+    {
+        TIniFile ini(ProfileFileName());
+        RefreshHighScores(ini);
+    }
     const int place = HighScorePlace(score);
     if (place == 0) {
         return;
     }
-    const std::string answer =
-        InputQuery("You're Winner!", HighScorePrompt(place, score), HiName[1]);
-    InsertHighScore(place, CutName(answer), score, jewels);
-
+    const std::string name =
+        HighScoreName(InputQuery("You're Winner!", HighScorePrompt(place, score), HiName[1]));
     TIniFile ini(ProfileFileName());
-    SaveHighScores(ini);
+    SaveNewHighScore(ini, name, score, jewels);
 }

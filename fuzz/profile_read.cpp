@@ -99,8 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         if (text.size() > IniFormat::MaxTextLength) {
             fuzzsupport::Fail("a value longer than 2047 bytes");
         }
-        if (text.find('\n') != std::string::npos || text.find('\0') != std::string::npos) {
-            fuzzsupport::Fail("a value holding a line feed or a NUL");
+        if (text.find_first_of(std::string("\r\n\0", 3)) != std::string::npos) {
+            fuzzsupport::Fail("a value holding a line break or a NUL");
         }
     }
     // A missing key reads as the empty text in the number rules.

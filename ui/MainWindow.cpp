@@ -78,9 +78,13 @@ void TForm1::FormCreate() {
     LoadPictureTables();
     ClearPreview(); // the preview starts white
     GameOver = true;
+    // One reading of the file for all of it: a save by another copy of the
+    // game in between cannot give a table half old and half new.
     TIniFile ini(ProfileFileName());
-    LoadSettings(ini);
-    LoadHighScores(ini);
+    TMemIniFile profile(ini.FileName(), {});
+    ini.ReadSnapshot(profile);
+    LoadSettings(profile);
+    LoadHighScores(profile);
 }
 
 void TForm1::CreateMenu() {

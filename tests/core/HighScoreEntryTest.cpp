@@ -6,6 +6,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace {
 
@@ -169,23 +170,72 @@ TEST(EnterHighScore, ScoresAbove2To31RoundTripThroughNegativeNumbers) {
     EXPECT_EQ(reread.HiJewels[1], 2147483648u);
 }
 
-TEST(EnterHighScore, NamesAreCutTo255BytesWithoutSplittingACharacter) {
+// A name keeps 255 characters as the player sees them: code points of a
+// UTF-8 name, bytes of a name in an 8-bit code page.
+TEST(EnterHighScore, NamesAreCutTo255CharactersWithoutSplittingOne) {
+    const auto times = [](int n, const std::string& piece) {
+        std::string text;
+        for (int i = 0; i < n; ++i) {
+            text += piece;
+        }
+        return text;
+    };
     struct Case {
         std::string answer;
-        size_t length;
+        std::string stored;
     } cases[] = {
-        {std::string(300, 'a'), 255},
-        {std::string(254, 'a') + "\xC3\xA9" + "z", 254},     // é would straddle the cut
-        {std::string(253, 'a') + "\xE2\x82\xAC" + "z", 253}, // so would €
-        {std::string(252, 'a') + "\xE2\x82\xAC" + "z", 255},
-        {std::string(254, 'a') + "\xE9\xE9", 255}, // 8-bit code page bytes are cut plainly
+        {std::string(300, 'a'), std::string(255, 'a')},
+        {times(255, "\xC3\xA9"), times(255, "\xC3\xA9")}, // 255 x e-acute
+        {times(256, "\xC3\xA9"), times(255, "\xC3\xA9")},
+        {times(255, "\xE2\x82\xAC"), times(255, "\xE2\x82\xAC")},         // 255 x euro sign
+        {times(255, "\xF0\x9F\x92\x8E"), times(255, "\xF0\x9F\x92\x8E")}, // 255 x gem stone
+        {times(300, "\xF0\x9F\x92\x8E"), times(255, "\xF0\x9F\x92\x8E")},
+        {std::string(254, 'a') + "\xC3\xA9z", std::string(254, 'a') + "\xC3\xA9"},
+        {std::string(254, 'a') + "\xE9\xE9", std::string(254, 'a') + "\xE9"}, // 8-bit bytes
     };
     for (const auto& c : cases) {
         ScriptedHost host;
         LoadTable(host);
         host.PromptAnswer = c.answer;
         PlayTo(host, 5000);
-        EXPECT_EQ(host.HiName[1], c.answer.substr(0, c.length));
+        EXPECT_EQ(host.HiName[1], c.stored);
+        // The file gives every stored name back whole (four bytes a character
+        // stay far below what a read can give).
+        ScriptedHost reread;
+        reread.ProfileFile = host.ProfileFileName();
+        LoadTable(reread);
+        EXPECT_EQ(reread.HiName[1], c.stored);
+    }
+}
+
+// A name pasted with line breaks or tabs is one line in the table, so it can
+// be saved, and so can every later score of the run.
+TEST(EnterHighScore, ANameIsOneLine) {
+    const struct {
+        std::string answer, stored;
+    } cases[] = {
+        {"Eve\r\nFay", "Eve Fay"},
+        {"Eve\nFay\n", "Eve Fay "},
+        {"\tEve\t\tFay", " Eve Fay"},
+        {std::string("Eve\0Fay", 7), "Eve Fay"},
+        {"Eve\x7F\xC2\x85\xE2\x80\xA8"
+         "Fay",
+         "Eve Fay"},                  // DEL, NEL, line separator
+        {"\xC9ve\x85", "\xC9ve\x85"}, // 8-bit code page: letters stay
+    };
+    for (const auto& c : cases) {
+        ScriptedHost host;
+        LoadTable(host);
+        host.PromptAnswer = c.answer;
+        PlayTo(host, 5000);
+        EXPECT_EQ(host.HiName[1], c.stored);
+        host.PromptAnswer = "Gus";
+        PlayTo(host, 6000);
+        ScriptedHost reread;
+        reread.ProfileFile = host.ProfileFileName();
+        LoadTable(reread);
+        EXPECT_EQ(reread.HiName[1], "Gus");
+        EXPECT_EQ(reread.HiName[2], c.stored);
     }
 }
 
@@ -198,12 +248,116 @@ TEST(EnterHighScore, AFailedSaveLeavesTheGameEndedAndTheEntryInMemory) {
         PlayTo(host, 5000);
         ADD_FAILURE() << "the failed write must reach the caller";
     } catch (const EIniFileException& e) {
-        EXPECT_EQ(std::string(e.what()), "Unable to write to /nonexistent-folder/Brindlex.ini");
+        EXPECT_EQ(std::string(e.what()),
+                  "Unable to write to /nonexistent-folder/Brindlex.ini: the folder does not exist");
     }
     EXPECT_FALSE(host.GameRunning());
     EXPECT_FALSE(host.GameMenuOn);
     EXPECT_EQ(host.ScreenRows().substr(0, 6), "345612");
     EXPECT_EQ(host.HiName[1], "Ann");
+}
+
+// The file's table as "name score jewels" lines, place 1 first.
+std::string FileTable(const std::string& path) {
+    ScriptedHost reader;
+    reader.ProfileFile = path;
+    LoadTable(reader);
+    std::string rows;
+    for (int n = 1; n <= 10; ++n) {
+        rows += reader.HiName[n] + " " + std::to_string(reader.HiScore[n]) + " " +
+                std::to_string(reader.HiJewels[n]) + "\n";
+    }
+    return rows;
+}
+
+// Two copies of the game on one profile, each with the table it loaded at
+// start: every entry either makes is in the file, in its place, and nothing
+// else of the file changes.
+TEST(EnterHighScore, TwoCopiesKeepEachOthersScores) {
+    ScriptedHost a;
+    const std::string kept = "; my profile\n[Settings]\nSpeed=3\n";
+    WriteFile(a.ProfileFileName(), kept);
+    LoadTable(a);
+    ScriptedHost b;
+    b.ProfileFile = a.ProfileFileName();
+    LoadTable(b);
+
+    // One after the other: b's prompt already knows a's score.
+    a.PromptAnswer = "Ann";
+    PlayTo(a, 5000, 50);
+    b.PromptAnswer = "Bob";
+    PlayTo(b, 3000, 30);
+    EXPECT_EQ(b.CallsStartingWith("prompt").back(),
+              "prompt You're Winner!|You placed #2 with your score of 3000.\r\nEnter your "
+              "name:|Ann");
+
+    // Interleaved: b saves while a's prompt is open.
+    a.PromptAnswer = "Cy";
+    a.WhilePromptOpen = [&b] {
+        b.PromptAnswer = "Di";
+        PlayTo(b, 4000, 40);
+    };
+    PlayTo(a, 4500, 45);
+    const std::string expected = "Ann 5000 50\nCy 4500 45\nDi 4000 40\nBob 3000 30\n"
+                                 "Nobody 1000 100\nNobody 900 90\nNobody 800 80\n"
+                                 "Nobody 700 70\nNobody 600 60\nNobody 500 50\n";
+    EXPECT_EQ(FileTable(a.ProfileFileName()), expected);
+    EXPECT_EQ(ReadFile(a.ProfileFileName()).rfind(kept, 0), 0u) << "the other lines stay";
+    std::string inMemory;
+    for (int n = 1; n <= 10; ++n) {
+        inMemory += a.HiName[n] + " " + std::to_string(a.HiScore[n]) + " " +
+                    std::to_string(a.HiJewels[n]) + "\n";
+    }
+    EXPECT_EQ(inMemory, expected) << "the table in memory is the one saved";
+}
+
+// While the prompt was open, other copies filled the table with better
+// scores: the entry no longer earns a place and the file stays as they left it.
+TEST(EnterHighScore, AnEntryPushedOutMeanwhileChangesNothing) {
+    ScriptedHost a;
+    LoadTable(a);
+    a.PromptAnswer = "Ann";
+    std::string before;
+    a.WhilePromptOpen = [&a, &before] {
+        std::string table = "[HighScores]\n";
+        for (int n = 1; n <= 10; ++n) {
+            table += "Name" + std::to_string(n) + "=Zed\nScore" + std::to_string(n) + "=9000\n";
+        }
+        WriteFile(a.ProfileFileName(), table);
+        before = table;
+    };
+    PlayTo(a, 2000);
+    EXPECT_EQ(ReadFile(a.ProfileFileName()), before);
+    EXPECT_EQ(a.HiName[1], "Zed");
+    EXPECT_EQ(a.HiScore[10], 9000u);
+}
+
+// A save that failed (a read-only file, a full disk) loses nothing: the entry
+// stays in the table and goes to the file with the next save, merged with
+// what another copy saved meanwhile.
+TEST(EnterHighScore, AnEntryWhoseSaveFailedIsSavedWithTheNextOne) {
+    ScriptedHost host;
+    WriteFile(host.ProfileFileName(), "[HighScores]\n");
+    ::chmod(host.ProfileFileName().c_str(), 0444);
+    LoadTable(host);
+    host.PromptAnswer = "Ann";
+    EXPECT_THROW(PlayTo(host, 5000, 50), EIniFileException);
+    EXPECT_EQ(host.HiName[1], "Ann");
+
+    ::chmod(host.ProfileFileName().c_str(), 0644);
+    ScriptedHost other;
+    other.ProfileFile = host.ProfileFileName();
+    LoadTable(other);
+    other.PromptAnswer = "Cy";
+    PlayTo(other, 4000, 40);
+
+    host.PromptAnswer = "Bo";
+    PlayTo(host, 3000, 30);
+    EXPECT_EQ(host.CallsStartingWith("prompt").back(),
+              "prompt You're Winner!|You placed #3 with your score of 3000.\r\nEnter your "
+              "name:|Ann");
+    EXPECT_EQ(FileTable(host.ProfileFileName()).substr(0, 34),
+              "Ann 5000 50\nCy 4000 40\nBo 3000 30\n");
 }
 
 TEST(HighScoreTable, EqualScoresKeepTheirOrderOverLoadSaveLoad) {

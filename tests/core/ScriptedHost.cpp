@@ -192,6 +192,9 @@ bool ScriptedHost::QueryPerformanceCounter(int64_t& counter) {
 std::string ScriptedHost::InputQuery(const std::string& caption, const std::string& prompt,
                                      const std::string& value) {
     Record("prompt " + caption + "|" + prompt + "|" + value);
+    if (WhilePromptOpen) {
+        WhilePromptOpen();
+    }
     if (TerminatedFlag || !PromptAnswer) {
         return value;
     }

@@ -52,6 +52,7 @@ public:
     int64_t Counter = 12345; // and gives this
     bool TerminatedFlag = false;
     std::optional<std::string> PromptAnswer; // nullopt: the prompt is cancelled
+    std::function<void()> WhilePromptOpen;   // runs while the prompt is up
     std::string ProfileFile;                 // in a temporary folder of its own
     uint64_t TimeLimit = 10ull * 60 * 60 * 1000;
     std::function<void()> AfterEachCall; // for invariant checks

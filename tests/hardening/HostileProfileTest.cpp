@@ -31,14 +31,24 @@ struct Startup {
     THighScoreTable table;
 };
 
-// What the game window's creation handler reads, in its order, through one
-// accessor.
+// What the game window's creation handler reads, in its order, from one
+// reading of the file.
 Startup RunStartup(const std::string& path) {
     Startup s;
     TIniFile ini(path);
-    s.settings.LoadSettings(ini);
-    s.table.LoadHighScores(ini);
+    TMemIniFile profile(path, {});
+    ini.ReadSnapshot(profile);
+    s.settings.LoadSettings(profile);
+    s.table.LoadHighScores(profile);
     return s;
+}
+
+// The settings window's OK and a high-score save, each one batch.
+void SaveBoth(const std::string& path, const TGameSettings& settings,
+              const THighScoreTable& table) {
+    TIniFile ini(path);
+    ini.WriteBatch([&](TCustomIniFile& profile) { settings.SaveSettings(profile); });
+    ini.WriteBatch([&](TCustomIniFile& profile) { table.SaveHighScores(profile); });
 }
 
 // Enough of a thing at a path to tell whether anything changed it, without
@@ -217,16 +227,15 @@ TEST(HostileProfile, StartUpEndsWithWhatItCouldReadAndWritesNeverReplaceWhatItCo
         const TGameSettings changed{4, 50, 3, false};
         if (!c.writable) {
             TIniFile ini(path);
-            EXPECT_THROW(changed.SaveSettings(ini), EIniFileException);
-            EXPECT_THROW(loaded.table.SaveHighScores(ini), EIniFileException);
+            EXPECT_THROW(
+                ini.WriteBatch([&](TCustomIniFile& profile) { changed.SaveSettings(profile); }),
+                EIniFileException);
+            THighScoreTable table = loaded.table;
+            EXPECT_THROW(table.SaveNewHighScore(ini, "Ann", 5000, 50), EIniFileException);
             EXPECT_EQ(Take(path), before) << "a refused write changed it";
             continue;
         }
-        {
-            TIniFile ini(path);
-            ASSERT_NO_THROW(changed.SaveSettings(ini));
-            ASSERT_NO_THROW(loaded.table.SaveHighScores(ini));
-        }
+        ASSERT_NO_THROW(SaveBoth(path, changed, loaded.table));
         const Startup again = RunStartup(path);
         Expect(again, Defaults([&](Startup& d) {
                    d.settings = changed;
