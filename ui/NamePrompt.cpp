@@ -1,8 +1,73 @@
 #include "ui/NamePrompt.h"
 
+#include "store/HighScoreTable.h"
+
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+namespace {
+
+bool IsBreak(QChar c) {
+    switch (c.category()) {
+    case QChar::Other_Control:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The key a press or release belongs to: its scan code where the platform
+// gives one, so that Shift does not make a held "a" another key.
+quint64 KeyIdentity(const QKeyEvent& event) {
+    return event.nativeScanCode() != 0 ? (quint64{1} << 32) | event.nativeScanCode()
+                                       : static_cast<quint64>(event.key());
+}
+
+} // namespace
+
+QValidator::State TNameValidator::validate(QString& input, int& pos) const {
+    QString line;
+    line.reserve(input.size());
+    int cursor = -1;
+    bool inRun = false;
+    for (qsizetype i = 0; i < input.size(); ++i) {
+        if (i == pos) {
+            cursor = static_cast<int>(line.size());
+        }
+        if (!IsBreak(input[i])) {
+            line += input[i];
+            inRun = false;
+        } else if (!inRun) {
+            line += u' ';
+            inRun = true;
+        }
+    }
+    if (cursor < 0) {
+        cursor = static_cast<int>(line.size());
+    }
+    // Characters as the player sees them: a pair of UTF-16 surrogates is one.
+    qsizetype excess =
+        static_cast<qsizetype>(line.toUcs4().size()) - static_cast<qsizetype>(MaxNameLength);
+    while (excess > 0) {
+        // What went in last ends at the cursor; without one, the end goes.
+        qsizetype end = cursor > 0 ? cursor : line.size();
+        qsizetype width =
+            end >= 2 && line[end - 1].isLowSurrogate() && line[end - 2].isHighSurrogate() ? 2 : 1;
+        line.remove(end - width, width);
+        if (end == cursor) {
+            cursor -= static_cast<int>(width);
+        }
+        --excess;
+    }
+    input = line;
+    pos = cursor;
+    return Acceptable;
+}
 
 TNamePrompt::TNamePrompt(const QString& caption, const QString& prompt, const QString& value,
                          QWidget* parent)
@@ -26,8 +91,12 @@ TNamePrompt::TNamePrompt(const QString& caption, const QString& prompt, const QS
     Label->adjustSize();
     Label->setFixedHeight(Label->heightForWidth(dx(164)));
 
-    Edit = new QLineEdit(value, this);
-    Edit->setMaxLength(255);
+    Edit = new QLineEdit(this);
+    // The validator counts characters; the box's own limit counts UTF-16
+    // units, two for a character beyond the Basic Multilingual Plane.
+    Edit->setMaxLength(2 * static_cast<int>(MaxNameLength));
+    Edit->setValidator(new TNameValidator(Edit));
+    Edit->setText(value);
     Edit->setFixedWidth(dx(164));
     Edit->move(dx(8), Label->geometry().bottom() + 1 + 5);
     Edit->selectAll();
@@ -43,6 +112,38 @@ TNamePrompt::TNamePrompt(const QString& caption, const QString& prompt, const QS
 
     setFixedSize(dx(180), buttonTop + dy(14) + 13);
     Edit->setFocus();
+    // The prompt is modal: every key of the program comes here while it is up.
+    qApp->installEventFilter(this);
+}
+
+bool TNamePrompt::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease &&
+        type != QEvent::ShortcutOverride) {
+        return QDialog::eventFilter(watched, event);
+    }
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || (widget != this && !isAncestorOf(widget))) {
+        return QDialog::eventFilter(watched, event);
+    }
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    const quint64 identity = KeyIdentity(key);
+    if (key.isAutoRepeat()) {
+        return !FPressedHere.contains(identity);
+    }
+    if (type == QEvent::KeyRelease) {
+        FLastRelease = {identity, key.timestamp(), FPressedHere.remove(identity)};
+        return QDialog::eventFilter(watched, event);
+    }
+    const bool repeatOfTheRelease = key.timestamp() != 0 && FLastRelease.identity == identity &&
+                                    FLastRelease.timestamp == key.timestamp();
+    if (repeatOfTheRelease && !FLastRelease.pressedHere) {
+        return true;
+    }
+    if (type == QEvent::KeyPress) {
+        FPressedHere.insert(identity);
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 QString TNamePrompt::Answer() const {

@@ -2,10 +2,21 @@
 #pragma once
 
 #include <QDialog>
+#include <QSet>
+#include <QValidator>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+// Keeps a name to one line of at most 255 characters as it is typed or
+// pasted: each run of line breaks, tabs and other control characters becomes
+// a single space, and a name grown too long loses what went in last.
+class TNameValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override;
+};
 
 class TNamePrompt : public QDialog {
 public:
@@ -20,6 +31,21 @@ public:
     QPushButton* OkButton;
     QPushButton* CancelButton;
 
+protected:
+    // A key still held from the game goes on repeating into the prompt as it
+    // opens; those repeats are not the player's answer and are dropped until
+    // the key is let go. A fresh press acts at once.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QString FValue;
+    QSet<quint64> FPressedHere;
+    // The last release: on X a repeat comes as a release and a press of one
+    // moment, and a pair that comes too fast to be told apart arrives as if
+    // the key had been let go and pressed again.
+    struct {
+        quint64 identity = 0;
+        quint64 timestamp = 0;
+        bool pressedHere = false;
+    } FLastRelease;
 };

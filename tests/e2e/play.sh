@@ -3,7 +3,8 @@
 # Space starts a game, keys move the trio, Pause shows the bands, Esc ends
 # the game with the stripes, a qualifying score asks for a name and the
 # profile beside the program holds it; closing the window during a game
-# ends the game, enters the score and ends the program.
+# ends the game, enters the score and ends the program; two copies of the
+# program on one profile both keep their scores.
 # Usage: play.sh BRINDLEX SEND-CLOSE PICTURES-DIR
 set -euo pipefail
 program=$1 send_close=$2 pictures=$3
@@ -11,7 +12,7 @@ program=$1 send_close=$2 pictures=$3
 work=$(mktemp -d)
 xvfb_pid= app_pid=
 cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "$app_pid" ] && kill $app_pid 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -136,5 +137,46 @@ wait "$app_pid" || fail "the program ended with status $?"
 app_pid=
 grep -q '^Name2=Tess$' "$profile" || fail "the closing game was not entered: $(cat "$profile")"
 grep -q '^Score2=2$' "$profile" || fail "the closing game's score was not saved"
+
+# Two copies of the game on one profile, each with the table it read at
+# start: a score the first one saves while the second runs is still there
+# after the second one saves its own. Esc is held down as the second game
+# ends, as a player does: its repeats must not close the prompt.
+"$work/brindlex" &
+copy_a=$!
+"$work/brindlex" &
+copy_b=$!
+app_pid="$copy_a $copy_b"
+window_of() { timeout 30 xdotool search --sync --all --onlyvisible --pid "$1" --name '^Brindlex$' | head -n 1; }
+window_a=$(window_of "$copy_a")
+window_b=$(window_of "$copy_b")
+[ -n "$window_a" ] && [ -n "$window_b" ] || fail "the two copies did not both show a window"
+play_and_enter() { # window down-presses name
+    xdotool windowfocus --sync "$1"
+    xdotool key space
+    sleep 0.2
+    for _ in $(seq "$2"); do xdotool key Down; done
+    sleep 0.2
+    xdotool keydown Escape
+    sleep 1.5
+    xdotool keyup Escape
+    local prompt
+    prompt=$(timeout 10 xdotool search --sync --onlyvisible --name "You're Winner!" | head -n 1)
+    [ -n "$prompt" ] || fail "no name prompt for $3, or a held Esc closed it"
+    xdotool windowfocus --sync "$prompt"
+    xdotool type --delay 20 "$3"
+    xdotool key Return
+    for _ in $(seq 50); do grep -q "=$3\$" "$profile" && return 0; sleep 0.1; done
+    fail "the profile does not hold $3: $(cat "$profile")"
+}
+play_and_enter "$window_a" 4 Ann
+play_and_enter "$window_b" 5 Bob
+grep -q '^Name1=Bob$' "$profile" && grep -q '^Score1=5$' "$profile" ||
+    fail "the second copy's score is not first: $(cat "$profile")"
+grep -q '^Name2=Ann$' "$profile" && grep -q '^Score2=4$' "$profile" ||
+    fail "the first copy's score was lost: $(cat "$profile")"
+grep -q '^Name3=Tess$' "$profile" || fail "the older scores did not move down: $(cat "$profile")"
+kill $app_pid
+app_pid=
 
 echo "e2e: the player's session went as expected"

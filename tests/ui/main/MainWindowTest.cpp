@@ -6,6 +6,7 @@
 #include "ui/KeyMap.h"
 #include "ui/KeysBox.h"
 #include "ui/NamePrompt.h"
+#include "ui/NameText.h"
 #include "ui/Pictures.h"
 
 #include <QAction>
@@ -265,10 +266,132 @@ private slots:
                                "your name:",
                                "Nobody", nullptr);
             QCOMPARE(dialog.Edit->selectedText(), QStringLiteral("Nobody"));
-            QCOMPARE(dialog.Edit->maxLength(), 255);
             QVERIFY(dialog.OkButton->isDefault());
             QTimer::singleShot(0, [&] { c.act(dialog); });
             dialog.exec();
+            QCOMPARE(dialog.Answer(), c.answer);
+        }
+    }
+
+    // The box holds one line of at most 255 characters, counted as the
+    // player sees them, however the text gets in.
+    void namePromptHoldsOneLineOf255Characters() {
+        const auto times = [](int n, const QString& piece) { return piece.repeated(n); };
+        const struct {
+            const char* what;
+            QString typed;
+            QString held;
+        } cases[] = {
+            {"a pasted line break", "Eve\r\nFay", "Eve Fay"},
+            {"tabs and a trailing line feed", "\tEve\t\tFay\n", " Eve Fay "},
+            {"a line separator", QString("Eve") + QChar(0x2028) + "Fay", "Eve Fay"},
+            {"300 letters", times(300, "a"), times(255, "a")},
+            {"255 two-byte characters", times(255, QString(QChar(0xE9))),
+             times(255, QString(QChar(0xE9)))},
+            {"255 three-byte characters", times(255, QString(QChar(0x20AC))),
+             times(255, QString(QChar(0x20AC)))},
+            {"255 four-byte characters", times(255, QString::fromUcs4(U"\U0001F48E")),
+             times(255, QString::fromUcs4(U"\U0001F48E"))},
+            {"256 four-byte characters", times(256, QString::fromUcs4(U"\U0001F48E")),
+             times(255, QString::fromUcs4(U"\U0001F48E"))},
+        };
+        for (const auto& c : cases) {
+            TNamePrompt dialog("You're Winner!", "Enter your name:", "Nobody", nullptr);
+            dialog.Edit->insert(c.typed); // as a paste does, over the selection
+            QCOMPARE(dialog.Edit->text(), c.held);
+            QTimer::singleShot(0, [&] { QTest::keyClick(dialog.Edit, Qt::Key_Return); });
+            dialog.exec();
+            QCOMPARE(dialog.Answer(), c.held);
+            QCOMPARE(NameText(NameBytes(dialog.Answer())), c.held);
+        }
+        // Typed on at the limit, the box takes nothing more.
+        TNamePrompt dialog("You're Winner!", "Enter your name:", times(255, "b"), nullptr);
+        dialog.Edit->end(false);
+        QTest::keyClicks(dialog.Edit, "cd");
+        QCOMPARE(dialog.Edit->text(), times(255, "b"));
+    }
+
+    // A key held down as the game ends goes on repeating into the prompt:
+    // those repeats change nothing there until the key is let go, and a
+    // fresh press acts at once.
+    void namePromptIgnoresKeysHeldFromTheGame() {
+        const auto send = [](QWidget* to, QEvent::Type type, int key, bool repeat,
+                             quint64 timestamp = 0) {
+            QKeyEvent event(type, key, Qt::NoModifier,
+                            key == Qt::Key_A ? QStringLiteral("a") : QString(), repeat);
+            event.setTimestamp(timestamp);
+            QApplication::sendEvent(to, &event);
+        };
+        const struct {
+            const char* what;
+            std::function<void(TNamePrompt&)> act;
+            QString answer;
+        } cases[] = {
+            {"held Esc, then a name",
+             [&](TNamePrompt& d) {
+                 for (int i = 0; i < 5; ++i) {
+                     send(d.Edit, QEvent::KeyPress, Qt::Key_Escape, true);
+                 }
+                 QVERIFY(d.isVisible());
+                 QTest::keyClicks(d.Edit, "Ann");
+                 QTest::keyClick(d.Edit, Qt::Key_Return);
+             },
+             "Ann"},
+            {"held Left, then typing replaces the whole name",
+             [&](TNamePrompt& d) {
+                 send(d.Edit, QEvent::KeyPress, Qt::Key_Left, true);
+                 send(d.Edit, QEvent::KeyPress, Qt::Key_Left, true);
+                 QCOMPARE(d.Edit->selectedText(), QStringLiteral("Nobody"));
+                 QTest::keyClicks(d.Edit, "Alice");
+                 QTest::keyClick(d.Edit, Qt::Key_Return);
+             },
+             "Alice"},
+            {"held Return and a held letter",
+             [&](TNamePrompt& d) {
+                 send(d.Edit, QEvent::KeyPress, Qt::Key_Return, true);
+                 send(d.Edit, QEvent::KeyPress, Qt::Key_A, true);
+                 QVERIFY(d.isVisible());
+                 QCOMPARE(d.Edit->text(), QStringLiteral("Nobody"));
+                 d.OkButton->click();
+             },
+             "Nobody"},
+            {"a fresh Esc after the held one is let go",
+             [&](TNamePrompt& d) {
+                 send(d.Edit, QEvent::KeyPress, Qt::Key_Escape, true);
+                 send(d.Edit, QEvent::KeyRelease, Qt::Key_Escape, false);
+                 QTest::keyClicks(d.Edit, "Tess");
+                 QTest::keyClick(d.Edit, Qt::Key_Escape);
+             },
+             "Nobody"},
+            {"held Esc whose repeat comes as a release and a press of one moment",
+             [&](TNamePrompt& d) {
+                 send(d.Edit, QEvent::KeyRelease, Qt::Key_Escape, false, 5000);
+                 send(d.Edit, QEvent::KeyPress, Qt::Key_Escape, false, 5000);
+                 send(d.Edit, QEvent::KeyPress, Qt::Key_Escape, true, 5030);
+                 QVERIFY(d.isVisible());
+                 send(d.Edit, QEvent::KeyRelease, Qt::Key_Escape, false, 5100);
+                 send(d.Edit, QEvent::KeyPress, Qt::Key_Escape, false,
+                      5400); // let go, pressed again
+             },
+             "Nobody"},
+            {"a key pressed in the prompt repeats as usual",
+             [&](TNamePrompt& d) {
+                 send(d.Edit, QEvent::KeyPress, Qt::Key_A, false);
+                 send(d.Edit, QEvent::KeyPress, Qt::Key_A, true);
+                 send(d.Edit, QEvent::KeyPress, Qt::Key_A, true);
+                 QCOMPARE(d.Edit->text(), QStringLiteral("aaa"));
+                 d.OkButton->click();
+             },
+             "aaa"},
+        };
+        for (const auto& c : cases) {
+            TNamePrompt dialog("You're Winner!", "Enter your name:", "Nobody", nullptr);
+            QTimer::singleShot(0, [&] { c.act(dialog); });
+            dialog.exec();
+            QVERIFY2(dialog.result() == (c.answer == "Nobody" && QString(c.what).contains("Esc")
+                                             ? QDialog::Rejected
+                                             : QDialog::Accepted),
+                     c.what);
             QCOMPARE(dialog.Answer(), c.answer);
         }
     }
@@ -364,7 +487,8 @@ private slots:
         });
         QTest::keyClick(&form, Qt::Key_Space);
         QCOMPARE(dialogs, QStringList({"You're Winner!", "Brindlex",
-                                       "Unable to write to /nonexistent-folder/Brindlex.ini."}));
+                                       "Unable to write to /nonexistent-folder/Brindlex.ini: the "
+                                       "folder does not exist."}));
         QCOMPARE(form.HiName[1], std::string("Ann"));
         QVERIFY(!form.GameRunning());
         QVERIFY(form.mniNew->isEnabled());
