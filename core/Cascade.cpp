@@ -3,6 +3,7 @@
 #include "core/Game.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -67,6 +68,7 @@ void TGame::CheckLines() {
 
         for (int32_t f = 0; f < VanishFrameCount; ++f) {
             ProcessMessages();
+            HoldWhileMenuOpen();
             for (int32_t r = 1; r <= WellRows; ++r) {
                 for (int32_t c = 1; c <= WellColumns; ++c) {
                     if (Marked[c - 1][r - 1]) {
@@ -98,6 +100,14 @@ void TGame::CheckLines() {
                 }
             }
         }
+    }
+}
+
+void TGame::HoldWhileMenuOpen() {
+    // The program ending is no reason to stand still: its game must finish.
+    while (MenuOpen() && !Terminated()) {
+        WaitTurn(std::numeric_limits<uint32_t>::max());
+        ProcessMessages();
     }
 }
 
