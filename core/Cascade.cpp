@@ -123,5 +123,5 @@ int32_t TGame::StepInterval() const {
 }
 
 int32_t TGame::EffectiveStartingHeight() const {
-    return std::clamp<int32_t>(StartingHeight, 0, WellRows);
+    return std::clamp<int32_t>(StartingHeight, 0, 10);
 }

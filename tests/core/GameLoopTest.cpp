@@ -98,11 +98,13 @@ TEST(NewGame, EndsWithDiagonalStripesThenResetsTheMenu) {
     EXPECT_FALSE(host.GameRunning());
 }
 
+// The setting is used as the settings window shows it, clamped into 0..10;
+// the stored value is left as it is.
 TEST(NewGame, PreFillsTheBottomRowsFromTheSeed) {
     struct Case {
         int32_t setting;
         int rows; // rows filled
-    } cases[] = {{0, 0}, {1, 1}, {4, 4}, {10, 10}, {13, 13}, {50, 13}, {-3, 0}};
+    } cases[] = {{0, 0}, {1, 1}, {4, 4}, {10, 10}, {11, 10}, {13, 10}, {50, 10}, {-3, 0}};
     for (const auto& c : cases) {
         ScriptedHost host;
         host.StartingHeight = c.setting;
