@@ -164,7 +164,9 @@ private slots:
             {Qt::Key_2, Qt::KeypadModifier, VK_NUMPAD2},
             {Qt::Key_5, Qt::KeypadModifier, VK_NUMPAD5},
             {Qt::Key_8, Qt::KeypadModifier, VK_NUMPAD8},
-            {Qt::Key_Left, Qt::KeypadModifier, VK_LEFT}, // keypad 4 with Num Lock off
+            {Qt::Key_Left, Qt::KeypadModifier, VK_LEFT},     // keypad 4 with Num Lock off
+            {Qt::Key_Clear, Qt::KeypadModifier, VK_NUMPAD5}, // keypad 5 with Num Lock off
+            {Qt::Key_Clear, Qt::NoModifier, VK_CLEAR},
             {Qt::Key_4, Qt::NoModifier, '4'},
             {Qt::Key_Control, Qt::ControlModifier, VK_CONTROL},
             {Qt::Key_Shift, Qt::ShiftModifier, VK_SHIFT},
