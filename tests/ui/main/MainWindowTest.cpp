@@ -148,6 +148,45 @@ private slots:
         QCOMPARE(well.pixelColor(23, 23), jewel3.pixelColor(23, 23));
     }
 
+    // Only an open menu of the bar holds the game; the menu a game was
+    // started from has closed by then, and the settings window holds nothing.
+    void reportsAnOpenMenuOfTheBar() {
+        TForm1 form(Profile());
+        QWidget settings;
+        form.SetSecondaryWindows(&settings, nullptr);
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QVERIFY(!form.MenuOpen());
+        for (QAction* item : form.menuBar()->actions()) {
+            form.menuBar()->setActiveAction(item);
+            QVERIFY(item->menu()->isVisible());
+            QVERIFY(form.MenuOpen());
+            QTest::keyClick(item->menu(), Qt::Key_Escape);
+            QTest::keyClick(form.menuBar(), Qt::Key_Escape);
+            QVERIFY(!item->menu()->isVisible());
+            QVERIFY(!form.MenuOpen());
+        }
+
+        bool inGame = false;
+        bool held = true;
+        QTimer::singleShot(50, [&] {
+            inGame = form.GameRunning();
+            held = form.MenuOpen();
+            form.mniSettingsClick();
+            QVERIFY(settings.isVisible());
+            held = held || form.MenuOpen();
+            form.mniAbort->trigger();
+        });
+        QMenu* game = form.menuBar()->actions()[0]->menu();
+        form.menuBar()->setActiveAction(form.menuBar()->actions()[0]);
+        game->setActiveAction(form.mniNew);
+        QTest::keyClick(game, Qt::Key_Return);
+        QVERIFY(inGame);
+        QVERIFY(!held);
+        QVERIFY(!form.GameRunning());
+    }
+
     void mapsKeysToVirtualKeyCodes() {
         struct Case {
             int key;
