@@ -13,13 +13,16 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <cmath>
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -33,6 +36,39 @@ void WhenModalOpens(std::function<void(QWidget*)> check) {
         }
         check(modal);
     });
+}
+
+bool IsInk(QColor colour) {
+    return colour.alpha() > 0 && colour.lightness() < 160;
+}
+
+// The x of every column within band of image that holds ink, left to right.
+QList<int> InkColumns(const QImage& image, const QRect& band) {
+    QList<int> columns;
+    for (int x = band.left(); x <= band.right(); ++x) {
+        for (int y = band.top(); y <= band.bottom(); ++y) {
+            if (IsInk(image.pixelColor(x, y))) {
+                columns << x;
+                break;
+            }
+        }
+    }
+    return columns;
+}
+
+// How far right of its starting point text's first ink falls in font.
+int InkBearing(const QString& text, const QFont& font) {
+    const int origin = 20;
+    const QFontMetrics metrics(font);
+    QImage image(metrics.horizontalAdvance(text) + 2 * origin, metrics.lineSpacing(),
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(origin, metrics.ascent()), text);
+    painter.end();
+    return InkColumns(image, image.rect()).first() - origin;
 }
 
 QStringList MenuCaptions(QMenu* menu) {
@@ -239,7 +275,7 @@ private slots:
         QCOMPARE(columnAfter, 2);
     }
 
-    void keysBoxShowsTheHelpWithAlignedColumns() {
+    void keysBoxShowsTheHelpText() {
         TForm1 form(Profile());
         QString text;
         QString title;
@@ -255,23 +291,67 @@ private slots:
                      "Left:\t\tLeft or numpad 4\r\nRight:\t\tRight or numpad 6\r\nDown:\t\tDown "
                      "or numpad 2\r\nRotate down:\tCtrl or numpad 5\r\nRotate up:\tShift or "
                      "numpad 8\r\nStart new game:\tSpace\r\nPause:\t\tPause\r\nEnd game:\tEsc"));
+    }
 
-        // Every key name starts at the same tab stop.
-        TKeysBox box(&form);
-        auto* painted = box.findChild<TTabbedText*>();
-        const QFontMetricsF metrics(painted->font());
-        const qreal stop = painted->TabStop();
-        QList<qreal> starts;
-        for (const QString& line : text.split("\r\n")) {
-            qreal x = metrics.horizontalAdvance(line.section('\t', 0, 0));
-            for (int tabs = static_cast<int>(line.count('\t')); tabs > 0; --tabs) {
-                x = (std::floor(x / stop) + 1) * stop;
+    // Measured on the drawn box, for the font it has and for others: every
+    // key name starts at the same x, clear of the widest action name.
+    void keysBoxLinesUpTheKeyNames() {
+        TForm1 form(Profile());
+        const QStringList lines = QString::fromLatin1(KeysHelpText).split("\r\n");
+        QFont serif(QStringLiteral("DejaVu Serif"));
+        serif.setPixelSize(15);
+        for (const std::optional<QFont>& font : {std::optional<QFont>(), std::optional(serif)}) {
+            TKeysBox box(&form);
+            if (font) {
+                box.setFont(*font);
+                box.adjustSize();
             }
-            starts << x;
+            const auto* text = box.findChild<TTabbedText*>();
+            const QImage shown = box.grab().toImage();
+            const QRect area = text->geometry();
+            const QFontMetrics metrics(text->font());
+            QList<int> keyStarts;
+            for (int i = 0; i < lines.size(); ++i) {
+                const QRect band(area.left(), area.top() + i * metrics.lineSpacing(), area.width(),
+                                 metrics.lineSpacing());
+                const QString name = lines[i].section('\t', 0, 0);
+                const QString key = lines[i].section('\t', -1);
+                // The name's ink lies within its advance; the key's comes after.
+                const int nameAdvance = metrics.horizontalAdvance(name);
+                QList<int> nameInk = InkColumns(shown, band);
+                QList<int> keyInk = nameInk;
+                nameInk.removeIf([&](int x) { return x - area.left() > nameAdvance; });
+                keyInk.removeIf([&](int x) { return x - area.left() <= nameAdvance; });
+                QVERIFY2(!nameInk.isEmpty() && !keyInk.isEmpty(), qPrintable(lines[i]));
+                QVERIFY2(keyInk.first() - nameInk.last() > 2, qPrintable(lines[i]));
+                // Where the key's text starts: its first ink less its own bearing.
+                keyStarts << keyInk.first() - area.left() - InkBearing(key, text->font());
+            }
+            for (int start : keyStarts) {
+                QCOMPARE(start, keyStarts.front());
+            }
         }
-        for (qreal start : starts) {
-            QCOMPARE(start, starts.front());
-        }
+    }
+
+    void keysBoxIsCentredOnTheScreen() {
+        TForm1 form(Profile());
+        form.move(0, 0);
+        form.show();
+        QPoint centre;
+        WhenModalOpens([&](QWidget* modal) {
+            centre = modal->frameGeometry().center();
+            QTest::keyClick(modal, Qt::Key_Return);
+        });
+        form.mniKeysClick();
+        // Within the few pixels of a window frame, which the box cannot know
+        // before it is shown.
+        const QPoint screen = form.screen()->availableGeometry().center();
+        QVERIFY2(std::abs(centre.x() - screen.x()) <= 4 && std::abs(centre.y() - screen.y()) <= 4,
+                 qPrintable(QStringLiteral("box centred at %1,%2, screen at %3,%4")
+                                .arg(centre.x())
+                                .arg(centre.y())
+                                .arg(screen.x())
+                                .arg(screen.y())));
     }
 
     void namePromptGivesTheTypedOrThePreFilledAnswer() {
