@@ -3,6 +3,7 @@
 #include "core/Game.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -67,6 +68,7 @@ void TGame::CheckLines() {
 
         for (int32_t f = 0; f < VanishFrameCount; ++f) {
             ProcessMessages();
+            HoldWhileMenuOpen();
             for (int32_t r = 1; r <= WellRows; ++r) {
                 for (int32_t c = 1; c <= WellColumns; ++c) {
                     if (Marked[c - 1][r - 1]) {
@@ -101,6 +103,14 @@ void TGame::CheckLines() {
     }
 }
 
+void TGame::HoldWhileMenuOpen() {
+    // The program ending is no reason to stand still: its game must finish.
+    while (MenuOpen() && !Terminated()) {
+        WaitTurn(std::numeric_limits<uint32_t>::max());
+        ProcessMessages();
+    }
+}
+
 uint32_t TGame::JewelsPerLevel() const {
     return static_cast<uint32_t>(std::clamp<int32_t>(LevelChange, 10, 90));
 }
@@ -113,5 +123,5 @@ int32_t TGame::StepInterval() const {
 }
 
 int32_t TGame::EffectiveStartingHeight() const {
-    return std::clamp<int32_t>(StartingHeight, 0, WellRows);
+    return std::clamp<int32_t>(StartingHeight, 0, 10);
 }

@@ -46,6 +46,8 @@ public:
 
 private:
     void MovePieceSideways(int32_t d);
+    // Between two frames of a cascade: waits, handling events, until no menu is open.
+    void HoldWhileMenuOpen();
     void Randomize();
 
     bool FGameRunning = false;

@@ -30,6 +30,10 @@ public:
     // instead return as soon as one has arrived and been handled, or once
     // msUntilStep milliseconds have passed (UINT32_MAX: no step is due).
     virtual void WaitTurn(uint32_t msUntilStep) = 0;
+    // True while a menu of the window's menu bar is open. Like a modal dialog,
+    // an open menu holds the game: the trio takes no step and a cascade waits
+    // before its next frame until the menu has closed.
+    virtual bool MenuOpen() = 0;
     // Milliseconds since some fixed moment; wraps after 2^32 - 1.
     virtual uint32_t GetTickCount() = 0;
     virtual void Sleep(uint32_t ms) = 0;

@@ -86,12 +86,14 @@ void TGame::NewGame() {
     uint32_t LastStepTick = GetTickCount();
     do {
         const uint32_t now = GetTickCount();
-        if (Paused || now - LastStepTick < static_cast<uint32_t>(DropDelay)) {
+        // An open menu holds the trio as a pause does. LastStepTick stays, so
+        // once the menu closes a step that fell due meanwhile comes at once.
+        if (Paused || MenuOpen() || now - LastStepTick < static_cast<uint32_t>(DropDelay)) {
             ProcessMessages();
             uint32_t untilStep = std::numeric_limits<uint32_t>::max();
             if (GameOver || Terminated()) {
                 untilStep = 0;
-            } else if (!Paused) {
+            } else if (!Paused && !MenuOpen()) {
                 const uint32_t elapsed = GetTickCount() - LastStepTick;
                 const auto delay = static_cast<uint32_t>(DropDelay);
                 untilStep = elapsed >= delay ? 0 : delay - elapsed;

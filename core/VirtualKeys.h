@@ -5,7 +5,7 @@
 #include <cstdint>
 
 constexpr uint16_t VK_TAB = 9;
-constexpr uint16_t VK_CLEAR = 12; // keypad 5 with Num Lock off
+constexpr uint16_t VK_CLEAR = 12; // the Clear key
 constexpr uint16_t VK_RETURN = 13;
 constexpr uint16_t VK_SHIFT = 16;
 constexpr uint16_t VK_CONTROL = 17;

@@ -10,6 +10,11 @@ uint16_t VirtualKeyOf(const QKeyEvent& event) {
     if (event.modifiers() & Qt::KeypadModifier && key >= Qt::Key_0 && key <= Qt::Key_9) {
         return static_cast<uint16_t>(VK_NUMPAD0 + (key - Qt::Key_0));
     }
+    // With Num Lock off keypad 5 sends Clear ("Begin" on X11); the other
+    // keypad keys then arrive as the arrows, which act as keypad 4, 6, 2, 8 do.
+    if (event.modifiers() & Qt::KeypadModifier && key == Qt::Key_Clear) {
+        return VK_NUMPAD5;
+    }
     if (key >= Qt::Key_A && key <= Qt::Key_Z) {
         return static_cast<uint16_t>('A' + (key - Qt::Key_A));
     }

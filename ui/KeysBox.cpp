@@ -1,9 +1,10 @@
 #include "ui/KeysBox.h"
 
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPushButton>
-#include <QTextLayout>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -19,45 +20,53 @@ QStringList Lines(const QString& text) {
     return text.split(QStringLiteral("\r\n"));
 }
 
+QString ActionName(const QString& line) {
+    return line.section(u'\t', 0, 0);
+}
+
+QString KeyName(const QString& line) {
+    return line.section(u'\t', -1);
+}
+
 } // namespace
 
 TTabbedText::TTabbedText(const QString& text, QWidget* parent) : QWidget(parent), FText(text) {
     setFocusPolicy(Qt::NoFocus);
 }
 
-qreal TTabbedText::TabStop() const {
-    // The system's stops lie every eight average character widths; where this
-    // font's widest action name would run past the second stop, the stops
-    // widen just enough for every key name to start at the same one.
+qreal TTabbedText::KeyColumn() const {
+    // Expanding each line's own tabs would put a key name one stop further
+    // right wherever its action name runs past a stop; every key name takes
+    // the stop past the widest name instead, on a whole pixel so it is crisp.
     const QFontMetricsF metrics(font());
+    const qreal stop = 8.0 * metrics.averageCharWidth();
     qreal widest = 0;
     for (const QString& line : Lines(FText)) {
-        if (line.count(u'\t') == 1) {
-            widest = std::max(widest, metrics.horizontalAdvance(line.section(u'\t', 0, 0)));
-        }
+        widest = std::max(widest, metrics.horizontalAdvance(ActionName(line)));
     }
-    return std::max<qreal>(8.0 * metrics.averageCharWidth(), std::floor(widest / 2) + 1);
+    const qreal stops = std::ceil((widest + metrics.horizontalAdvance(u' ')) / stop);
+    return std::ceil(stops * stop);
 }
 
 QSize TTabbedText::sizeHint() const {
-    const QFontMetrics metrics = fontMetrics();
-    int width = 0;
+    const QFontMetricsF metrics(font());
+    qreal widest = 0;
     for (const QString& line : Lines(FText)) {
-        width = std::max(width, metrics.horizontalAdvance(line.section(u'\t', 0, 0)) +
-                                    static_cast<int>(3 * TabStop()));
+        widest = std::max(widest, metrics.horizontalAdvance(KeyName(line)));
     }
-    return {width, static_cast<int>(Lines(FText).size()) * metrics.lineSpacing()};
+    return {static_cast<int>(std::ceil(KeyColumn() + widest)),
+            static_cast<int>(Lines(FText).size()) * fontMetrics().lineSpacing()};
 }
 
 void TTabbedText::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    QTextOption option;
-    option.setTabStopDistance(TabStop());
-    option.setWrapMode(QTextOption::NoWrap);
+    const qreal column = KeyColumn();
     const int lineSpacing = fontMetrics().lineSpacing();
+    const int ascent = fontMetrics().ascent();
     int y = 0;
     for (const QString& line : Lines(FText)) {
-        painter.drawText(QRectF(0, y, width(), lineSpacing), line, option);
+        painter.drawText(QPointF(0, y + ascent), ActionName(line));
+        painter.drawText(QPointF(column, y + ascent), KeyName(line));
         y += lineSpacing;
     }
 }
@@ -81,6 +90,14 @@ TKeysBox::TKeysBox(QWidget* parent) : QDialog(parent) {
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
+
+    // A dialog opens over its parent unless it has been placed; this one
+    // belongs in the middle of the screen.
+    adjustSize();
+    const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
 }
 
 QString TKeysBox::Text() const {

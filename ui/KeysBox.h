@@ -1,30 +1,32 @@
-// The key help: a plain modal message box whose tabs line up like the
-// system's message boxes do, at every eight average character widths.
+// The key help: a plain modal message box, centred on the screen, whose key
+// names stand in one column.
 #pragma once
 
 #include <QDialog>
-
-class QLabel;
 
 extern const char* const KeysHelpText;
 
 class TKeysBox : public QDialog {
 public:
+    // Placed in the middle of the screen that parent is on, wherever parent stands.
     explicit TKeysBox(QWidget* parent);
     QString Text() const;
 };
 
-// A text painted with tabs expanded to fixed tab stops.
+// Lines of an action name, tabs and a key name, painted in two columns: the
+// key names all start at the first tab stop (every eight average character
+// widths of the font in use) that leaves a space after the widest action name.
 class TTabbedText : public QWidget {
 public:
     TTabbedText(const QString& text, QWidget* parent);
     const QString& Text() const { return FText; }
     QSize sizeHint() const override;
-    qreal TabStop() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    qreal KeyColumn() const;
+
     QString FText;
 };

@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <limits>
@@ -267,6 +268,16 @@ void TForm1::WaitTurn(uint32_t msUntilStep) {
     }
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     FClient->Flush();
+}
+
+bool TForm1::MenuOpen() {
+    // A menu of the bar is a popup that stays open between two passes of the
+    // event loop; the settings and high-scores windows are no menus and hold
+    // nothing.
+    const auto items = menuBar()->actions();
+    return std::any_of(items.begin(), items.end(), [](const QAction* item) {
+        return item->menu() != nullptr && item->menu()->isVisible();
+    });
 }
 
 uint32_t TForm1::GetTickCount() {

@@ -50,6 +50,7 @@ public:
     void EnableGameMenu(bool gameRunning) override;
     void ProcessMessages() override;
     void WaitTurn(uint32_t msUntilStep) override;
+    bool MenuOpen() override;
     uint32_t GetTickCount() override;
     void Sleep(uint32_t ms) override;
     bool QueryPerformanceCounter(int64_t& counter) override;

@@ -188,6 +188,35 @@ TEST(Cascade, KeysDuringTheAnimationActOnTheLandedTrio) {
     EXPECT_EQ(host.CallsStartingWith("sleep 40").size(), 7u);
 }
 
+// A menu opened during the animation holds it before its next frame; when
+// the menu closes the frames go on, and the new trio's first step comes a
+// full delay after the cascade.
+TEST(Cascade, AnOpenMenuHoldsTheAnimationBeforeItsNextFrame) {
+    ScriptedHost host;
+    CompleteARowOfFivesAt7000(host);
+    host.At(7040, [&host] { // the second frame's dispatch
+        host.MenuIsOpen = true;
+        host.Calls.clear();
+    });
+    host.At(9000, [&host] {
+        EXPECT_EQ(host.ScreenRows().substr(12 * 7, 3), "aaa"); // still the first frame
+        // Held, the cascade waits for the next event: one wait, which this one ends.
+        EXPECT_EQ(host.Calls, std::vector<std::string>({"wait"}));
+        host.MenuIsOpen = false;
+    });
+    // Six frames from 9000 end the cascade at 9240; the new trio steps at 9740,
+    // after the events of that moment.
+    host.At(9739, [] { EXPECT_EQ(PieceRow, -2); });
+    host.At(9741, [] {
+        EXPECT_EQ(PieceRow, -1);
+        GameOver = true;
+    });
+    host.NewGame();
+    EXPECT_EQ(host.CallsStartingWith("sleep 40").size(), 6u);
+    EXPECT_EQ(Board[3][13], 2);
+    EXPECT_EQ(host.CounterTexts[0], "30");
+}
+
 TEST(Cascade, PauseDuringTheAnimationSkipsTheRedrawUntilTheResume) {
     ScriptedHost host;
     CompleteARowOfFivesAt7000(host);

@@ -98,11 +98,13 @@ TEST(NewGame, EndsWithDiagonalStripesThenResetsTheMenu) {
     EXPECT_FALSE(host.GameRunning());
 }
 
+// The setting is used as the settings window shows it, clamped into 0..10;
+// the stored value is left as it is.
 TEST(NewGame, PreFillsTheBottomRowsFromTheSeed) {
     struct Case {
         int32_t setting;
         int rows; // rows filled
-    } cases[] = {{0, 0}, {1, 1}, {4, 4}, {10, 10}, {13, 13}, {50, 13}, {-3, 0}};
+    } cases[] = {{0, 0}, {1, 1}, {4, 4}, {10, 10}, {11, 10}, {13, 10}, {50, 10}, {-3, 0}};
     for (const auto& c : cases) {
         ScriptedHost host;
         host.StartingHeight = c.setting;
@@ -213,6 +215,54 @@ TEST(DropLoop, ATrioThatCannotEnterTheWellEndsTheGameUnstored) {
         EXPECT_EQ(CurrentPiece[0], 2); // no spawn after it
         EXPECT_EQ(host.CallsStartingWith("counters").size(), 1u);
     }
+}
+
+// A menu held open from 600 ms: no step while it is open; when it closes, a
+// step that fell due meanwhile comes at once and the next a delay later, while
+// a step not yet due keeps its time (the hold does not restart the delay).
+TEST(DropLoop, AnOpenMenuHoldsTheTrioUntilItCloses) {
+    struct Case {
+        uint64_t closeAt;
+        std::vector<uint64_t> steps;
+    } cases[] = {
+        {3100, {500, 3100, 3600, 4100}},
+        {800, {500, 1000, 1500, 2000}},
+        {1000, {500, 1000, 1500, 2000}},
+    };
+    for (const auto& c : cases) {
+        ScriptedHost host;
+        host.WakeEarly = true;
+        StepLog steps(host);
+        size_t callsAtOpen = 0;
+        host.At(600, [&host, &callsAtOpen] {
+            host.MenuIsOpen = true;
+            callsAtOpen = host.Calls.size();
+        });
+        host.At(c.closeAt, [&host, &callsAtOpen] {
+            // Held, the loop waits for the next event instead of turning
+            // over and over: one wait, the one this event ends.
+            const auto held = std::count(host.Calls.begin() + static_cast<long>(callsAtOpen),
+                                         host.Calls.end(), "wait");
+            EXPECT_LE(held, 1);
+            host.MenuIsOpen = false;
+        });
+        host.At(c.steps.back() + 100, [] { GameOver = true; });
+        host.NewGame();
+        EXPECT_EQ(steps.Times, c.steps) << "menu closed at " << c.closeAt;
+    }
+}
+
+// With plain 15 ms waits the held loop still turns, but takes no step.
+TEST(DropLoop, AnOpenMenuHoldsTheTrioAlsoWithPlainWaits) {
+    ScriptedHost host;
+    StepLog steps(host);
+    host.At(100, [&host] { host.MenuIsOpen = true; });
+    host.At(2000, [&host] { host.MenuIsOpen = false; });
+    host.At(2300, [] { GameOver = true; });
+    host.NewGame();
+    ASSERT_EQ(steps.Times.size(), 1u);
+    // The turn at 2010 handles the close in its dispatch; the next one steps.
+    EXPECT_EQ(steps.Times[0], 2025u);
 }
 
 TEST(Pause, CoversTheWellWithBandsAndHoldsTheTrio) {

@@ -51,6 +51,7 @@ public:
     bool HasCounter = true;  // QueryPerformanceCounter succeeds
     int64_t Counter = 12345; // and gives this
     bool TerminatedFlag = false;
+    bool MenuIsOpen = false;                 // a menu of the menu bar is open
     std::optional<std::string> PromptAnswer; // nullopt: the prompt is cancelled
     std::function<void()> WhilePromptOpen;   // runs while the prompt is up
     std::string ProfileFile;                 // in a temporary folder of its own
@@ -70,6 +71,7 @@ public:
     void EnableGameMenu(bool gameRunning) override;
     void ProcessMessages() override;
     void WaitTurn(uint32_t msUntilStep) override;
+    bool MenuOpen() override { return MenuIsOpen; }
     uint32_t GetTickCount() override { return StartTick + static_cast<uint32_t>(FClock); }
     void Sleep(uint32_t ms) override;
     bool QueryPerformanceCounter(int64_t& counter) override;

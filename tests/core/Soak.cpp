@@ -73,7 +73,8 @@ SoakResult RunSoak(uint32_t seed, uint64_t minLandings) {
             };
 
             // Mostly moves, with Down often enough that wells fill up; now and
-            // then pauses, menu commands, setting changes, a stop or a close.
+            // then pauses, menu commands, an open menu, setting changes, a stop
+            // or a close.
             // Each command schedules the next, so only what a game reaches is made.
             const int gap = std::uniform_int_distribution<int>(5, 400)(random);
             const uint64_t horizon = 20ull * 60 * 1000;
@@ -92,6 +93,11 @@ SoakResult RunSoak(uint32_t seed, uint64_t minLandings) {
                     host.mniPauseClick();
                 } else if (pick < 9970) {
                     host.mniNewClick();
+                } else if (pick < 9990) {
+                    // A menu held open for up to three seconds.
+                    host.MenuIsOpen = true;
+                    host.At(host.Now() + std::uniform_int_distribution<uint64_t>(0, 3000)(random),
+                            [&host] { host.MenuIsOpen = false; });
                 } else if (pick < 9995) {
                     host.Speed = std::uniform_int_distribution<int32_t>(-3, 20)(random);
                     host.ShowNext = chance(50);

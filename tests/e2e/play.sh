@@ -32,7 +32,7 @@ Xvfb -displayfd 4 -screen 0 1024x768x24 -nolisten tcp -noreset 4>"$work/display"
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=:$(head -n 1 "$work/display")
+export DISPLAY=:$(head -n 1 "$work/display") QT_QPA_PLATFORM=xcb
 
 "$work/brindlex" &
 app_pid=$!

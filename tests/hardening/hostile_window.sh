@@ -88,4 +88,6 @@ done
 exit "$failed"
 INNER
 chmod +x "$work/run-cases"
+# On the X display, whatever platform the caller's environment names.
+export QT_QPA_PLATFORM=xcb
 xvfb-run -a -s "-noreset -screen 0 1280x1024x24" "$work/run-cases" "$work" "${cases[@]}"

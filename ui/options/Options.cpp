@@ -5,12 +5,14 @@
 #include "ui/ErrorBox.h"
 #include "ui/Fonts.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyleFactory>
 #include <QStyleOptionSlider>
 
 namespace {
@@ -21,6 +23,10 @@ namespace {
 // track on Qt's reckoning; the thumb keeps the style's fixed size instead.
 class TTrackStepStyle : public QProxyStyle {
 public:
+    // On a fresh copy of the application's style (a proxy without a base would
+    // take the desktop's default, not the style the program runs with).
+    TTrackStepStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
                          const QWidget* widget) const override {
         if (control == CC_ScrollBar) {
@@ -31,6 +37,22 @@ public:
             }
         }
         return QProxyStyle::subControlRect(control, option, part, widget);
+    }
+
+    // Few styles mark a focused scroll bar, yet Tab leads through the three
+    // and the arrow keys change the one that has the focus: frame it.
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        if (control == CC_ScrollBar && option->state & State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(*option);
+            focus.backgroundColor = option->palette.color(QPalette::Window);
+            // Styles show focus only once the keyboard has moved it; here the
+            // arrow keys act on the bar from the start, so it always shows.
+            focus.state |= State_KeyboardFocusChange;
+            proxy()->drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
+        }
     }
 
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,

@@ -14,13 +14,16 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <cmath>
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -34,6 +37,39 @@ void WhenModalOpens(std::function<void(QWidget*)> check) {
         }
         check(modal);
     });
+}
+
+bool IsInk(QColor colour) {
+    return colour.alpha() > 0 && colour.lightness() < 160;
+}
+
+// The x of every column within band of image that holds ink, left to right.
+QList<int> InkColumns(const QImage& image, const QRect& band) {
+    QList<int> columns;
+    for (int x = band.left(); x <= band.right(); ++x) {
+        for (int y = band.top(); y <= band.bottom(); ++y) {
+            if (IsInk(image.pixelColor(x, y))) {
+                columns << x;
+                break;
+            }
+        }
+    }
+    return columns;
+}
+
+// How far right of its starting point text's first ink falls in font.
+int InkBearing(const QString& text, const QFont& font) {
+    const int origin = 20;
+    const QFontMetrics metrics(font);
+    QImage image(metrics.horizontalAdvance(text) + 2 * origin, metrics.lineSpacing(),
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(origin, metrics.ascent()), text);
+    painter.end();
+    return InkColumns(image, image.rect()).first() - origin;
 }
 
 QStringList MenuCaptions(QMenu* menu) {
@@ -149,6 +185,45 @@ private slots:
         QCOMPARE(well.pixelColor(23, 23), jewel3.pixelColor(23, 23));
     }
 
+    // Only an open menu of the bar holds the game; the menu a game was
+    // started from has closed by then, and the settings window holds nothing.
+    void reportsAnOpenMenuOfTheBar() {
+        TForm1 form(Profile());
+        QWidget settings;
+        form.SetSecondaryWindows(&settings, nullptr);
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QVERIFY(!form.MenuOpen());
+        for (QAction* item : form.menuBar()->actions()) {
+            form.menuBar()->setActiveAction(item);
+            QVERIFY(item->menu()->isVisible());
+            QVERIFY(form.MenuOpen());
+            QTest::keyClick(item->menu(), Qt::Key_Escape);
+            QTest::keyClick(form.menuBar(), Qt::Key_Escape);
+            QVERIFY(!item->menu()->isVisible());
+            QVERIFY(!form.MenuOpen());
+        }
+
+        bool inGame = false;
+        bool held = true;
+        QTimer::singleShot(50, [&] {
+            inGame = form.GameRunning();
+            held = form.MenuOpen();
+            form.mniSettingsClick();
+            QVERIFY(settings.isVisible());
+            held = held || form.MenuOpen();
+            form.mniAbort->trigger();
+        });
+        QMenu* game = form.menuBar()->actions()[0]->menu();
+        form.menuBar()->setActiveAction(form.menuBar()->actions()[0]);
+        game->setActiveAction(form.mniNew);
+        QTest::keyClick(game, Qt::Key_Return);
+        QVERIFY(inGame);
+        QVERIFY(!held);
+        QVERIFY(!form.GameRunning());
+    }
+
     void mapsKeysToVirtualKeyCodes() {
         struct Case {
             int key;
@@ -165,7 +240,9 @@ private slots:
             {Qt::Key_2, Qt::KeypadModifier, VK_NUMPAD2},
             {Qt::Key_5, Qt::KeypadModifier, VK_NUMPAD5},
             {Qt::Key_8, Qt::KeypadModifier, VK_NUMPAD8},
-            {Qt::Key_Left, Qt::KeypadModifier, VK_LEFT}, // keypad 4 with Num Lock off
+            {Qt::Key_Left, Qt::KeypadModifier, VK_LEFT},     // keypad 4 with Num Lock off
+            {Qt::Key_Clear, Qt::KeypadModifier, VK_NUMPAD5}, // keypad 5 with Num Lock off
+            {Qt::Key_Clear, Qt::NoModifier, VK_CLEAR},
             {Qt::Key_4, Qt::NoModifier, '4'},
             {Qt::Key_Control, Qt::ControlModifier, VK_CONTROL},
             {Qt::Key_Shift, Qt::ShiftModifier, VK_SHIFT},
@@ -199,7 +276,7 @@ private slots:
         QCOMPARE(columnAfter, 2);
     }
 
-    void keysBoxShowsTheHelpWithAlignedColumns() {
+    void keysBoxShowsTheHelpText() {
         TForm1 form(Profile());
         QString text;
         QString title;
@@ -215,23 +292,67 @@ private slots:
                      "Left:\t\tLeft or numpad 4\r\nRight:\t\tRight or numpad 6\r\nDown:\t\tDown "
                      "or numpad 2\r\nRotate down:\tCtrl or numpad 5\r\nRotate up:\tShift or "
                      "numpad 8\r\nStart new game:\tSpace\r\nPause:\t\tPause\r\nEnd game:\tEsc"));
+    }
 
-        // Every key name starts at the same tab stop.
-        TKeysBox box(&form);
-        auto* painted = box.findChild<TTabbedText*>();
-        const QFontMetricsF metrics(painted->font());
-        const qreal stop = painted->TabStop();
-        QList<qreal> starts;
-        for (const QString& line : text.split("\r\n")) {
-            qreal x = metrics.horizontalAdvance(line.section('\t', 0, 0));
-            for (int tabs = static_cast<int>(line.count('\t')); tabs > 0; --tabs) {
-                x = (std::floor(x / stop) + 1) * stop;
+    // Measured on the drawn box, for the font it has and for others: every
+    // key name starts at the same x, clear of the widest action name.
+    void keysBoxLinesUpTheKeyNames() {
+        TForm1 form(Profile());
+        const QStringList lines = QString::fromLatin1(KeysHelpText).split("\r\n");
+        QFont serif(QStringLiteral("DejaVu Serif"));
+        serif.setPixelSize(15);
+        for (const std::optional<QFont>& font : {std::optional<QFont>(), std::optional(serif)}) {
+            TKeysBox box(&form);
+            if (font) {
+                box.setFont(*font);
+                box.adjustSize();
             }
-            starts << x;
+            const auto* text = box.findChild<TTabbedText*>();
+            const QImage shown = box.grab().toImage();
+            const QRect area = text->geometry();
+            const QFontMetrics metrics(text->font());
+            QList<int> keyStarts;
+            for (int i = 0; i < lines.size(); ++i) {
+                const QRect band(area.left(), area.top() + i * metrics.lineSpacing(), area.width(),
+                                 metrics.lineSpacing());
+                const QString name = lines[i].section('\t', 0, 0);
+                const QString key = lines[i].section('\t', -1);
+                // The name's ink lies within its advance; the key's comes after.
+                const int nameAdvance = metrics.horizontalAdvance(name);
+                QList<int> nameInk = InkColumns(shown, band);
+                QList<int> keyInk = nameInk;
+                nameInk.removeIf([&](int x) { return x - area.left() > nameAdvance; });
+                keyInk.removeIf([&](int x) { return x - area.left() <= nameAdvance; });
+                QVERIFY2(!nameInk.isEmpty() && !keyInk.isEmpty(), qPrintable(lines[i]));
+                QVERIFY2(keyInk.first() - nameInk.last() > 2, qPrintable(lines[i]));
+                // Where the key's text starts: its first ink less its own bearing.
+                keyStarts << keyInk.first() - area.left() - InkBearing(key, text->font());
+            }
+            for (int start : keyStarts) {
+                QCOMPARE(start, keyStarts.front());
+            }
         }
-        for (qreal start : starts) {
-            QCOMPARE(start, starts.front());
-        }
+    }
+
+    void keysBoxIsCentredOnTheScreen() {
+        TForm1 form(Profile());
+        form.move(0, 0);
+        form.show();
+        QPoint centre;
+        WhenModalOpens([&](QWidget* modal) {
+            centre = modal->frameGeometry().center();
+            QTest::keyClick(modal, Qt::Key_Return);
+        });
+        form.mniKeysClick();
+        // Within the few pixels of a window frame, which the box cannot know
+        // before it is shown.
+        const QPoint screen = form.screen()->availableGeometry().center();
+        QVERIFY2(std::abs(centre.x() - screen.x()) <= 4 && std::abs(centre.y() - screen.y()) <= 4,
+                 qPrintable(QStringLiteral("box centred at %1,%2, screen at %3,%4")
+                                .arg(centre.x())
+                                .arg(centre.y())
+                                .arg(screen.x())
+                                .arg(screen.y())));
     }
 
     void namePromptGivesTheTypedOrThePreFilledAnswer() {

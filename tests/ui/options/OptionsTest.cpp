@@ -11,7 +11,9 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
+#include <QStyleFactory>
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -272,6 +274,42 @@ private Q_SLOTS:
         }
         QCOMPARE(form.lblHeightV->text(), QStringLiteral("0"));
         QCOMPARE(form.lblLvlChgV->text(), QStringLiteral("36"));
+    }
+
+    // A player moving through the window with Tab sees which bar the arrow
+    // keys will change: the focused bar looks different from itself unfocused,
+    // in Fusion and in the plain Windows look alike, and only that bar changes.
+    void theFocusedBarShowsItsFocus() {
+        const auto restore = qScopeGuard(
+            [previous = QApplication::style()->name()] { QApplication::setStyle(previous); });
+        for (const char* style : {"Fusion", "Windows"}) {
+            QApplication::setStyle(QStyleFactory::create(QString::fromLatin1(style)));
+            tForm2 form(*FGame);
+            form.show();
+            QApplication::setActiveWindow(&form);
+            QVERIFY(QTest::qWaitForWindowActive(&form));
+            form.btnOk->setFocus();
+            const QImage unfocused = form.grab().toImage();
+            form.scrlLvlChg->setFocus();
+            QVERIFY(form.scrlLvlChg->hasFocus());
+            const QImage focused = form.grab().toImage();
+            for (QScrollBar* bar : {form.scrlHeight, form.scrlLvlChg, form.scrlSpeed}) {
+                int changed = 0;
+                const QRect area = bar->geometry();
+                for (int y = area.top(); y <= area.bottom(); ++y) {
+                    for (int x = area.left(); x <= area.right(); ++x) {
+                        changed += focused.pixel(x, y) != unfocused.pixel(x, y);
+                    }
+                }
+                // At least every other pixel of a frame around the bar.
+                if (bar == form.scrlLvlChg) {
+                    QVERIFY2(changed >= area.width() + area.height(),
+                             qPrintable(QStringLiteral("%1: %2 pixels").arg(style).arg(changed)));
+                } else {
+                    QCOMPARE(changed, 0);
+                }
+            }
+        }
     }
 
     void draggingTheThumbUpdatesTheLabelBeforeRelease() {

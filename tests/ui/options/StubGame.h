@@ -31,6 +31,7 @@ public:
     void EnableGameMenu(bool) override {}
     void ProcessMessages() override {}
     void WaitTurn(uint32_t) override {}
+    bool MenuOpen() override { return false; }
     uint32_t GetTickCount() override { return 0; }
     void Sleep(uint32_t) override {}
     bool QueryPerformanceCounter(int64_t&) override { return false; }
