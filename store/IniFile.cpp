@@ -2,6 +2,7 @@
 
 #include "store/IniFileTesting.h"
 #include "store/IniFormat.h"
+#include "store/ProfilePlace.h"
 
 #include <cerrno>
 #include <climits>
@@ -392,6 +393,7 @@ void TIniFile::WriteText(const std::string& section, const std::string& key,
     if (!problem.empty()) {
         throw EIniFileException(failure + ": " + problem);
     }
+    PrepareProfileFolder(FileName());
     std::string target;
     if (!ResolveLinks(FileName(), target) || target.empty() || target.back() == '/') {
         throw EIniFileException(failure);
@@ -438,20 +440,4 @@ void TIniFile::WriteText(const std::string& section, const std::string& key,
                      loaded == LoadResult::Loaded ? &info : nullptr)) {
         throw EIniFileException(failure);
     }
-}
-
-std::string ProfilePath() {
-    std::string path(PATH_MAX, '\0');
-    for (;;) {
-        const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
-        if (length < 0) {
-            return "Brindlex.ini"; // no /proc: the current directory is all we know
-        }
-        if (static_cast<std::size_t>(length) < path.size()) {
-            path.resize(static_cast<std::size_t>(length));
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    return DirectoryPrefix(path) + "Brindlex.ini";
 }

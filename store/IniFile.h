@@ -1,6 +1,8 @@
 // The profile accessor: reads and writes keys of a Windows-style INI file.
 #pragma once
 
+#include "store/ProfilePlace.h" // ProfilePath(), for the accessor's users
+
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -54,7 +56,3 @@ public:
     void WriteText(const std::string& section, const std::string& key,
                    const std::string& value) override;
 };
-
-// "Brindlex.ini" in the directory of the running executable, worked out anew
-// at every call.
-std::string ProfilePath();
