@@ -4,6 +4,8 @@
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Brindlex"));
+    // Lets a Wayland desktop match the window to its menu entry and icon.
+    setDesktopFileName(QStringLiteral("io.github.brindlex.Brindlex"));
     // The main window ends the program itself, also while other windows show.
     setQuitOnLastWindowClosed(false);
 }

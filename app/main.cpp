@@ -1,14 +1,23 @@
-// Brindlex: start-up creates the three windows in order, then runs the event
-// loop until the game window is closed.
+// Brindlex: the command line is answered first; then start-up creates the three windows in order,
+// then runs the event loop until the game window is closed.
 #include "app/Application.h"
+#include "app/CommandLine.h"
+#include "app/DisplayGuard.h"
 #include "ui/MainWindow.h"
 #include "ui/highscores/HighScores.h"
 #include "ui/options/Options.h"
 
 #include <QScreen>
 
+#include <optional>
+
 int main(int argc, char** argv) {
+    if (const std::optional<int> status = AnswerCommandLine(argc, argv)) {
+        return *status;
+    }
+    TDisplayGuard guard;
     TApplication app(argc, argv);
+    guard.Release();
 
     auto* form1 = new TForm1();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

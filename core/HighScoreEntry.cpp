@@ -3,6 +3,7 @@
 #include "core/Game.h"
 
 #include "store/IniFile.h"
+#include "store/ProfilePlace.h"
 
 std::string TGameHost::ProfileFileName() {
     return ProfilePath();

@@ -2,6 +2,7 @@
 
 #include "store/IniFileTesting.h"
 #include "store/IniFormat.h"
+#include "store/ProfilePlace.h"
 
 #include <cerrno>
 #include <climits>
@@ -502,6 +503,7 @@ void TIniFile::WriteBatch(const std::function<void(TCustomIniFile& profile)>& ba
         throw EIniFileException("Unable to write to " + FileName() + (why.empty() ? "" : ": ") +
                                 why);
     };
+    PrepareProfileFolder(FileName());
     std::string target;
     if (!ResolveLinks(FileName(), target)) {
         fail(Reason(errno, false));
@@ -559,20 +561,4 @@ void TIniFile::WriteBatch(const std::function<void(TCustomIniFile& profile)>& ba
     if (!why.empty()) {
         fail(why);
     }
-}
-
-std::string ProfilePath() {
-    std::string path(PATH_MAX, '\0');
-    for (;;) {
-        const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
-        if (length < 0) {
-            return "Brindlex.ini"; // no /proc: the current directory is all we know
-        }
-        if (static_cast<std::size_t>(length) < path.size()) {
-            path.resize(static_cast<std::size_t>(length));
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    return DirectoryPrefix(path) + "Brindlex.ini";
 }

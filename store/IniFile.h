@@ -98,7 +98,3 @@ public:
     // The file's state now, without reading it.
     TFileStamp Stamp();
 };
-
-// "Brindlex.ini" in the directory of the running executable, worked out anew
-// at every call.
-std::string ProfilePath();

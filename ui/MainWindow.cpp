@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include "store/IniFile.h"
+#include "store/ProfilePlace.h"
 #include "ui/ClientArea.h"
 #include "ui/ErrorBox.h"
 #include "ui/Fonts.h"

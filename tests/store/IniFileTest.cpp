@@ -389,9 +389,4 @@ TEST_F(ProfileTest, ConcurrentWritersLoseNoKeys) {
     EXPECT_EQ(std::count(content.begin(), content.end(), '\n'), 8 + 1 + 2 * KeysPerWriter);
 }
 
-TEST(ProfilePath, IsBesideTheRunningProgram) {
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe");
-    EXPECT_EQ(ProfilePath(), (program.parent_path() / "Brindlex.ini").string());
-}
-
 } // namespace

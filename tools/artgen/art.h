@@ -41,9 +41,11 @@ QImage iconImage(int size);
 struct Picture {
     QString fileName;
     QImage image;
+    // Compiled into the game; the larger icons are only installed for the desktop.
+    bool inResource = true;
 };
 
-// Every picture the game loads, at both densities, in a fixed order.
+// Every picture the game loads, at both densities, then the desktop's icons, in a fixed order.
 std::vector<Picture> allPictures();
 
 // Contact sheets for looking at the art: the cells enlarged, and mock wells.

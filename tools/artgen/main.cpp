@@ -22,7 +22,8 @@ bool writeResourceFile(const QDir& directory, const std::vector<artgen::Picture>
     QTextStream out(&file);
     out << "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/pictures\">\n";
     for (const artgen::Picture& p : pictures)
-        out << "    <file>" << p.fileName << "</file>\n";
+        if (p.inResource)
+            out << "    <file>" << p.fileName << "</file>\n";
     out << "</qresource>\n</RCC>\n";
     out.flush();
     return file.error() == QFileDevice::NoError;
@@ -64,7 +65,7 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "brindlex-artgen: %s does not read back\n", qPrintable(path));
             return 1;
         }
-        written.push_back({p.fileName, reread});
+        written.push_back({p.fileName, reread, p.inResource});
     }
     if (!writeResourceFile(directory, pictures)) {
         std::fputs("brindlex-artgen: cannot write pictures.qrc\n", stderr);

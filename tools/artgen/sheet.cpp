@@ -23,6 +23,9 @@ std::vector<Picture> allPictures() {
     }
     for (int size : {16, 24, 32, 64})
         pictures.push_back({QStringLiteral("icon%1.png").arg(size), iconImage(size)});
+    // The menu and the software centre ask for these sizes; each is drawn at its own size.
+    for (int size : {48, 128, 256})
+        pictures.push_back({QStringLiteral("icon%1.png").arg(size), iconImage(size), false});
     return pictures;
 }
 

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# The command line as a desktop program answers it: --help and --version
+# print and exit 0 without a display, a wrong command line is one line and
+# status 2, no display at all is one line and status 1 (never Qt's abort),
+# and Qt's own options reach Qt.
+# Usage: command_line.sh BRINDLEX VERSION
+set -euo pipefail
+program=$1 version=$2
+
+work=$(mktemp -d)
+xvfb_pid= app_pid=
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Runs the program without any display; sets status, out and err.
+run() {
+    status=0
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@" "$program" "${args[@]}" \
+        >"$work/out" 2>"$work/err" || status=$?
+    out=$(cat "$work/out") err=$(cat "$work/err")
+}
+lines() { [ -z "$1" ] && echo 0 || printf '%s\n' "$1" | wc -l; }
+
+for args_text in "--help" "-h" "-style fusion --help"; do
+    read -ra args <<<"$args_text"
+    run
+    [ "$status" -eq 0 ] || fail "$args_text: status $status"
+    [[ "$out" == "Usage: brindlex [options]"* ]] || fail "$args_text: no usage line: $out"
+    [[ "$out" == *"--version"* ]] || fail "$args_text: the help does not name --version"
+    [ -z "$err" ] || fail "$args_text: wrote to stderr: $err"
+done
+
+for args_text in "--version" "-v"; do
+    read -ra args <<<"$args_text"
+    run
+    [ "$status" -eq 0 ] || fail "$args_text: status $status"
+    [ "$out" = "brindlex $version" ] || fail "$args_text: printed '$out'"
+    [ -z "$err" ] || fail "$args_text: wrote to stderr: $err"
+done
+
+# A wrong command line: one line on stderr, nothing else, status 2.
+for args_text in "--frobnicate" "-x" "some-file" "--help=yes" "-style"; do
+    read -ra args <<<"$args_text"
+    run
+    [ "$status" -eq 2 ] || fail "$args_text: status $status, not 2"
+    [ "$(lines "$err")" -eq 1 ] || fail "$args_text: not one line: $err"
+    [[ "$err" == "brindlex: "* ]] || fail "$args_text: '$err'"
+    [ -z "$out" ] || fail "$args_text: wrote to stdout: $out"
+done
+
+# No display at all, and a display that is not there: one line, status 1.
+dead=900
+while [ -e "/tmp/.X11-unix/X$dead" ] || [ -e "/tmp/.X$dead-lock" ]; do dead=$((dead + 1)); done
+args=()
+for case in "none" "DISPLAY=:$dead" "QT_QPA_PLATFORM=xcb" "QT_QPA_PLATFORM=wayland"; do
+    if [ "$case" = none ]; then run; else run "$case"; fi
+    [ "$status" -eq 1 ] || fail "$case: status $status, not 1"
+    [ "$(lines "$err")" -eq 1 ] || fail "$case: not one line: $err"
+    [[ "$err" == "brindlex: cannot open a display: "* ]] || fail "$case: '$err'"
+    [ -z "$out" ] || fail "$case: wrote to stdout: $out"
+done
+
+# Qt's own options reach Qt: with no DISPLAY in the environment, -platform
+# and -display alone open the window, and -style keeps it working.
+Xvfb -displayfd 4 -screen 0 1024x768x24 -nolisten tcp -noreset 4>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+display=:$(head -n 1 "$work/display")
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+    "$program" -platform xcb -display "$display" -style=fusion -reverse 2>"$work/err" &
+app_pid=$!
+window=$(DISPLAY=$display timeout 30 xdotool search --sync --onlyvisible --name '^Brindlex$' |
+    head -n 1) || true
+[ -n "$window" ] || fail "no window with -platform xcb -display $display: $(cat "$work/err")"
+kill -0 "$app_pid" || fail "the program ended"
+
+echo "command line: every case answered as expected"
