@@ -32,7 +32,7 @@ diff <(printf '%s\n' "${expected[@]}" | sort) \
 # The libraries the binaries link, found by dpkg-shlibdeps, and the platform
 # plugins that Qt loads at run time.
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
+for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-dejavu-core; do
     [[ ", $depends," == *", $package "* || ", $depends," == *", $package,"* ]] ||
         fail "Depends lacks $package: $depends"
 done
