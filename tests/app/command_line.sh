@@ -7,15 +7,7 @@
 set -euo pipefail
 program=$1 version=$2
 
-work=$(mktemp -d)
-xvfb_pid= app_pid=
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../lib/xsession.sh"
 
 # Runs the program without any display; sets status, out and err.
 run() {
@@ -67,11 +59,7 @@ done
 
 # Qt's own options reach Qt: with no DISPLAY in the environment, -platform
 # and -display alone open the window, and -style keeps it working.
-Xvfb -displayfd 4 -screen 0 1024x768x24 -nolisten tcp -noreset 4>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-display=:$(head -n 1 "$work/display")
+start_xvfb
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
     "$program" -platform xcb -display "$display" -style=fusion -reverse 2>"$work/err" &
 app_pid=$!

@@ -7,15 +7,7 @@
 set -euo pipefail
 program=$1 pictures=$2
 
-work=$(mktemp -d)
-xvfb_pid= app_pid=
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../lib/xsession.sh"
 
 # A folder of its own, with a table that no score of this test can enter, so
 # no name prompt comes up.
@@ -25,11 +17,8 @@ cp "$program" "$work/brindlex"
     for n in 1 2 3 4 5 6 7 8 9 10; do echo "Name$n=Best"; echo "Score$n=99999"; echo "Jewels$n=99"; done
 } > "$work/Brindlex.ini"
 
-Xvfb -displayfd 4 -screen 0 1024x768x24 -nolisten tcp -noreset 4>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=:$(head -n 1 "$work/display") QT_QPA_PLATFORM=xcb
+start_xvfb
+export DISPLAY=$display QT_QPA_PLATFORM=xcb
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_STYLE_OVERRIDE
 
 "$work/brindlex" &

@@ -9,15 +9,7 @@
 set -euo pipefail
 program=$1 send_close=$2 pictures=$3
 
-work=$(mktemp -d)
-xvfb_pid= app_pid=
-cleanup() {
-    [ -n "$app_pid" ] && kill $app_pid 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../lib/xsession.sh"
 
 # The program keeps its profile beside itself: give it a folder of its own.
 cp "$program" "$work/brindlex"
@@ -27,12 +19,8 @@ profile=$work/Brindlex.ini
     for n in 1 2 3 4 5 6 7 8 9 10; do echo "Name$n=Nobody"; echo "Score$n=0"; echo "Jewels$n=0"; done
 } > "$profile"
 
-# Xvfb picks a free display and writes its number to descriptor 4.
-Xvfb -displayfd 4 -screen 0 1024x768x24 -nolisten tcp -noreset 4>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=:$(head -n 1 "$work/display") QT_QPA_PLATFORM=xcb
+start_xvfb
+export DISPLAY=$display QT_QPA_PLATFORM=xcb
 
 "$work/brindlex" &
 app_pid=$!

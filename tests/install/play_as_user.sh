@@ -8,16 +8,8 @@
 set -euo pipefail
 game=$1 send_close=$2 ini_tool=$3
 
-work=$(mktemp -d)
+source "$(dirname "$0")/../lib/xsession.sh"
 chmod 0755 "$work"
-xvfb_pid= app_pid=
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
 
 home=$work/home
 mkdir -m 0700 "$home" "$work/run"
@@ -39,11 +31,8 @@ as_player() {
 game_dir=$(dirname "$(readlink -f "$game")")
 if as_player test -w "$game_dir"; then fail "the player can write $game_dir"; fi
 
-Xvfb -displayfd 4 -screen 0 1024x768x24 -nolisten tcp -noreset 4>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=:$(head -n 1 "$work/display")
+start_xvfb
+export DISPLAY=$display
 
 start_game() {
     as_player "$game" &

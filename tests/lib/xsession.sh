@@ -1,0 +1,24 @@
+# Sourced by the tests that start the real program on a private X server. It
+# gives them a scratch folder, $work; fail, which says why and exits; and
+# start_xvfb, which starts Xvfb on a display it picks itself and sets
+# $display to its name (":N"). At exit it stops the programs whose ids are in
+# $app_pid (one or several), stops the server and removes $work.
+work=$(mktemp -d)
+xvfb_pid= app_pid=
+cleanup() {
+    # shellcheck disable=SC2086 # one id or several
+    [ -n "$app_pid" ] && kill $app_pid 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+start_xvfb() {
+    # Xvfb writes the number of the display it took to descriptor 4.
+    Xvfb -displayfd 4 -screen 0 1024x768x24 -nolisten tcp -noreset 4>"$work/display" 2>/dev/null &
+    xvfb_pid=$!
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+    [ -s "$work/display" ] || fail "Xvfb did not start"
+    display=:$(head -n 1 "$work/display")
+}
