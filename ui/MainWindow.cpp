@@ -24,8 +24,6 @@
 #include <limits>
 #include <thread>
 
-TForm1* Form1 = nullptr;
-
 namespace {
 
 const QColor Navy(0, 0, 128);
@@ -54,7 +52,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x,
 } // namespace
 
 TForm1::TForm1(std::string profileFile) : FProfileFile(std::move(profileFile)) {
-    Form1 = this;
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Brindlex"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -94,6 +91,8 @@ void TForm1::CreateMenu() {
     bar->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* game = bar->addMenu(QStringLiteral("&Game"));
     game->setObjectName(QStringLiteral("N1"));
+    // The captions name the keys; only the key handler takes them, so no
+    // item has a shortcut of its own.
     mniNew = game->addAction(QStringLiteral("&New game (Space)"));
     mniPause = game->addAction(QStringLiteral("&Pause game (Pause)"));
     mniAbort = game->addAction(QStringLiteral("&Abort game (Esc)"));
@@ -113,8 +112,6 @@ void TForm1::CreateMenu() {
         {mniSettings, "mniSettings"}};
     for (const auto& [action, name] : names) {
         action->setObjectName(QString::fromLatin1(name));
-        // Only the key handler takes keys; the captions merely name them.
-        action->setShortcutContext(Qt::WidgetShortcut);
         action->setMenuRole(QAction::NoRole);
     }
     mniPause->setEnabled(false);
