@@ -2,7 +2,6 @@
 // fall, and the search repeats until no line is left.
 #include "core/Game.h"
 
-#include <algorithm>
 #include <limits>
 
 namespace {
@@ -109,19 +108,4 @@ void TGame::HoldWhileMenuOpen() {
         WaitTurn(std::numeric_limits<uint32_t>::max());
         ProcessMessages();
     }
-}
-
-uint32_t TGame::JewelsPerLevel() const {
-    return static_cast<uint32_t>(std::clamp<int32_t>(LevelChange, 10, 90));
-}
-
-int32_t TGame::StepInterval() const {
-    const int32_t speed = std::clamp<int32_t>(Speed, 1, 10);
-    // From level 11 on the trio keeps level 10's pace instead of racing or stalling.
-    const int32_t level = static_cast<int32_t>(std::min<uint32_t>(Level, 10));
-    return (150 - 10 * speed) * (11 - level);
-}
-
-int32_t TGame::EffectiveStartingHeight() const {
-    return std::clamp<int32_t>(StartingHeight, 0, 10);
 }
