@@ -12,6 +12,7 @@ public:
     TGame();
 
     // The falling trio.
+    // Draws one cell of the well: the picture of code at cell (col, row).
     void DrawShape(int32_t col, int32_t row, uint8_t code);
     bool PieceCollided();
     void MovePieceDown();
@@ -45,10 +46,44 @@ public:
     int32_t StepInterval() const; // DropDelay for the current Level and Speed
 
 private:
+    // The cells of the well that belong to a line found in this pass, [column - 1][row - 1].
+    using TWellMarks = uint8_t[WellColumns][WellRows];
+
+    // What DrawWell shows in every cell of the well.
+    enum class TWellPicture {
+        Blank,      // the empty well of a new game
+        Position,   // what Board holds
+        EndStripes, // the end of a game: diagonal stripes of the six kinds
+        PauseBands, // while paused: one kind a row, hiding the position
+    };
+    // The order in which DrawWell goes through the cells; each picture keeps
+    // the order the game has always drawn it in.
+    enum class TWellOrder {
+        ColumnByColumn, // columns 1..6, in each rows 1..13
+        RowByRow,       // rows 1..13, in each columns 1..6
+    };
+    void DrawWell(TWellPicture picture, TWellOrder order);
+
     void MovePieceSideways(int32_t d);
+
+    // The steps of NewGame.
+    void ResetWell();
+    void Randomize();
+    void PreFill();
+    void DealFirstTrios();
+    void DropLoop();
+    void WaitingTurn(uint32_t LastStepTick);
+    void LandTrio();
+    void SpawnNextTrio();
+
+    // The steps of one pass of CheckLines.
+    uint16_t ScanAndMark(TWellMarks& Marked) const;
+    uint16_t RemoveMarked(const TWellMarks& Marked);
+    void CountAndScore(uint16_t matches, uint16_t removed, uint8_t pass);
+    void AnimateVanish(const TWellMarks& Marked);
+    void LetJewelsFall();
     // Between two frames of a cascade: waits, handling events, until no menu is open.
     void HoldWhileMenuOpen();
-    void Randomize();
 
     bool FGameRunning = false;
 };
