@@ -8,4 +8,4 @@ add_library(brindlex_ui STATIC
     ${CMAKE_CURRENT_SOURCE_DIR}/NamePrompt.cpp
     ${CMAKE_SOURCE_DIR}/pictures/pictures.qrc
 )
-target_link_libraries(brindlex_ui PUBLIC brindlex_ui_common)
+target_link_libraries(brindlex_ui PUBLIC brindlex_ui_common brindlex_core)

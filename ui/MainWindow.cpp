@@ -3,13 +3,13 @@
 #include "store/IniFile.h"
 #include "store/ProfilePlace.h"
 #include "ui/ClientArea.h"
-#include "ui/ErrorBox.h"
-#include "ui/Fonts.h"
 #include "ui/KeyMap.h"
 #include "ui/KeysBox.h"
 #include "ui/NamePrompt.h"
-#include "ui/NameText.h"
 #include "ui/Pictures.h"
+#include "ui/common/ErrorBox.h"
+#include "ui/common/Fonts.h"
+#include "ui/common/NameText.h"
 
 #include <QApplication>
 #include <QCloseEvent>

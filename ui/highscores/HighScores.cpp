@@ -1,8 +1,8 @@
 #include "ui/highscores/HighScores.h"
 
 #include "core/Game.h"
-#include "ui/Fonts.h"
-#include "ui/NameText.h"
+#include "ui/common/Fonts.h"
+#include "ui/common/NameText.h"
 #include "ui/highscores/StringGrid.h"
 
 #include <QShowEvent>

@@ -2,8 +2,8 @@
 
 #include "core/Game.h"
 #include "store/IniFile.h"
-#include "ui/ErrorBox.h"
-#include "ui/Fonts.h"
+#include "ui/common/ErrorBox.h"
+#include "ui/common/Fonts.h"
 
 #include <QApplication>
 #include <QCheckBox>

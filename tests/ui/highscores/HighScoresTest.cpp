@@ -2,7 +2,7 @@
 // each showing, names in either encoding, and the selection.
 #include "ui/highscores/HighScores.h"
 #include "tests/ui/options/StubGame.h"
-#include "ui/NameText.h"
+#include "ui/common/NameText.h"
 #include "ui/highscores/StringGrid.h"
 
 #include <QApplication>
