@@ -1,7 +1,8 @@
 // The settings window: clamped positions, one step per track click, labels
 // that follow a dragged thumb, and OK / Cancel / a failed save.
 #include "ui/options/Options.h"
-#include "tests/ui/options/StubGame.h"
+#include "store/GameSettings.h"
+#include "store/IniFile.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,6 +21,7 @@
 #include <QTimer>
 
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -76,18 +78,28 @@ class TestSettingsWindow : public QObject {
 
 private:
     std::unique_ptr<QTemporaryDir> FDir;
-    std::unique_ptr<TStubGame> FGame;
+    std::unique_ptr<TGameSettings> FSettings;
+    // Where the window saves: the test's profile.
+    std::function<std::string()> FProfilePath = [this] { return Profile(); };
 
     std::string Profile() const { return FDir->filePath("Brindlex.ini").toStdString(); }
+
+    // Writes text as the whole profile file and loads the settings from it,
+    // as start-up does.
+    void LoadProfile(const std::string& text) {
+        std::ofstream(Profile(), std::ios::binary) << text;
+        TIniFile ini(Profile());
+        FSettings->LoadSettings(ini);
+    }
 
 private Q_SLOTS:
     void init() {
         FDir = std::make_unique<QTemporaryDir>();
-        FGame = std::make_unique<TStubGame>(Profile());
+        FSettings = std::make_unique<TGameSettings>();
     }
 
     void windowLooksAsDesigned() {
-        tForm2 form(*FGame);
+        tForm2 form(*FSettings, FProfilePath);
         QCOMPARE(form.objectName(), QStringLiteral("Form2"));
         QCOMPARE(form.windowTitle(), QStringLiteral("Settings"));
         QVERIFY(!form.isVisible());
@@ -186,10 +198,10 @@ private Q_SLOTS:
         QFETCH(int, speed);
         QFETCH(bool, next);
         if (!profile.isEmpty()) {
-            FGame->LoadProfile(profile.toStdString());
+            LoadProfile(profile.toStdString());
         }
-        const TGameSettings loaded = *FGame;
-        tForm2 form(*FGame);
+        const TGameSettings loaded = *FSettings;
+        tForm2 form(*FSettings, FProfilePath);
         QCOMPARE(form.scrlHeight->value(), height);
         QCOMPARE(form.scrlLvlChg->value(), lvlChg);
         QCOMPARE(form.scrlSpeed->value(), speed);
@@ -198,18 +210,18 @@ private Q_SLOTS:
         QCOMPARE(form.lblSpeedV->text(), QString::number(speed));
         QCOMPARE(form.chkNext->isChecked(), next);
         // Showing the values changes nothing in effect...
-        QCOMPARE(FGame->StartingHeight, loaded.StartingHeight);
-        QCOMPARE(FGame->LevelChange, loaded.LevelChange);
-        QCOMPARE(FGame->Speed, loaded.Speed);
+        QCOMPARE(FSettings->StartingHeight, loaded.StartingHeight);
+        QCOMPARE(FSettings->LevelChange, loaded.LevelChange);
+        QCOMPARE(FSettings->Speed, loaded.Speed);
 
         // ...until OK takes what the window shows.
         form.show();
         form.btnOk->click();
-        QCOMPARE(FGame->StartingHeight, height);
-        QCOMPARE(FGame->LevelChange, lvlChg);
-        QCOMPARE(FGame->Speed, speed);
-        QCOMPARE(FGame->ShowNext, next);
-        TStubGame reloaded(Profile());
+        QCOMPARE(FSettings->StartingHeight, height);
+        QCOMPARE(FSettings->LevelChange, lvlChg);
+        QCOMPARE(FSettings->Speed, speed);
+        QCOMPARE(FSettings->ShowNext, next);
+        TGameSettings reloaded;
         TIniFile ini(Profile());
         reloaded.LoadSettings(ini);
         QCOMPARE(reloaded.StartingHeight, height);
@@ -219,7 +231,7 @@ private Q_SLOTS:
     }
 
     void valueLabelsGrowToTheRight() {
-        tForm2 form(*FGame);
+        tForm2 form(*FSettings, FProfilePath);
         form.scrlSpeed->setValue(9);
         const int oneDigit = form.lblSpeedV->width();
         form.scrlSpeed->setValue(10);
@@ -229,7 +241,7 @@ private Q_SLOTS:
     }
 
     void clickInTheTrackMovesByOne() {
-        tForm2 form(*FGame);
+        tForm2 form(*FSettings, FProfilePath);
         form.show();
         QScrollBar* bar = form.scrlLvlChg;
         QStyleOptionSlider option;
@@ -256,7 +268,7 @@ private Q_SLOTS:
     // A focused bar follows the arrow keys the way they point: Right is one
     // more, Left one less (Qt's scroll bars invert them unless told not to).
     void arrowKeysOnAFocusedBarMoveItByOne() {
-        tForm2 form(*FGame);
+        tForm2 form(*FSettings, FProfilePath);
         form.show();
         struct Case {
             QScrollBar* bar;
@@ -284,7 +296,7 @@ private Q_SLOTS:
             [previous = QApplication::style()->name()] { QApplication::setStyle(previous); });
         for (const char* style : {"Fusion", "Windows"}) {
             QApplication::setStyle(QStyleFactory::create(QString::fromLatin1(style)));
-            tForm2 form(*FGame);
+            tForm2 form(*FSettings, FProfilePath);
             form.show();
             QApplication::setActiveWindow(&form);
             QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -313,7 +325,7 @@ private Q_SLOTS:
     }
 
     void draggingTheThumbUpdatesTheLabelBeforeRelease() {
-        tForm2 form(*FGame);
+        tForm2 form(*FSettings, FProfilePath);
         form.show();
         QScrollBar* bar = form.scrlLvlChg;
         const QPoint grip = ThumbRect(bar).center();
@@ -328,11 +340,11 @@ private Q_SLOTS:
         QCOMPARE(form.lblLvlChgV->text(), QStringLiteral("90"));
         SendMouse(bar, QEvent::MouseButtonRelease, grip + QPoint(bar->width(), 0), Qt::NoButton);
         QCOMPARE(bar->value(), 90);
-        QCOMPARE(FGame->LevelChange, 35);
+        QCOMPARE(FSettings->LevelChange, 35);
     }
 
     void okWritesAllFourKeysInOrder() {
-        tForm2 form(*FGame);
+        tForm2 form(*FSettings, FProfilePath);
         form.show();
         QVERIFY(!ReadFile(Profile()));
         form.btnOk->click();
@@ -347,19 +359,35 @@ private Q_SLOTS:
         form.scrlSpeed->setValue(7);
         form.chkNext->setChecked(false);
         form.btnOk->click();
-        QCOMPARE(FGame->StartingHeight, 3);
-        QCOMPARE(FGame->LevelChange, 50);
-        QCOMPARE(FGame->Speed, 7);
-        QCOMPARE(FGame->ShowNext, false);
+        QCOMPARE(FSettings->StartingHeight, 3);
+        QCOMPARE(FSettings->LevelChange, 50);
+        QCOMPARE(FSettings->Speed, 7);
+        QCOMPARE(FSettings->ShowNext, false);
         QCOMPARE(ReadFile(Profile()).value_or("(none)"),
                  std::string("[Settings]\nStarting_Height=3\nLevel_Change=50\nSpeed=7\n"
                              "Show_Next=0\n"));
     }
 
+    // The profile's place may change while the program runs (a folder made
+    // read-only, a configuration folder set up): each OK asks for it anew.
+    void okSavesWhereTheProfileLiesAtThatMoment() {
+        std::string place = FDir->filePath("first.ini").toStdString();
+        tForm2 form(*FSettings, [&place] { return place; });
+        form.show();
+        form.btnOk->click();
+        const std::string first = place;
+        place = FDir->filePath("second.ini").toStdString();
+        form.show();
+        form.scrlSpeed->setValue(4);
+        form.btnOk->click();
+        QVERIFY(ReadFile(first).value_or("").find("Speed=10\n") != std::string::npos);
+        QVERIFY(ReadFile(place).value_or("").find("Speed=4\n") != std::string::npos);
+    }
+
     void okKeepsTheRestOfTheProfile() {
         const std::string before = "[HighScores]\r\nName1=Ann\r\n[Settings]\r\nSpeed=4\r\n";
-        FGame->LoadProfile(before);
-        tForm2 form(*FGame);
+        LoadProfile(before);
+        tForm2 form(*FSettings, FProfilePath);
         form.btnOk->click();
         QCOMPARE(ReadFile(Profile()).value_or("(none)"),
                  std::string("[HighScores]\r\nName1=Ann\r\n[Settings]\r\nSpeed=4\r\n"
@@ -368,8 +396,8 @@ private Q_SLOTS:
 
     void failedSaveShowsTheErrorAndKeepsTheWindowOpen() {
         const std::string missing = FDir->filePath("gone/Brindlex.ini").toStdString();
-        TStubGame game(missing);
-        tForm2 form(game);
+        TGameSettings settings;
+        tForm2 form(settings, [missing] { return missing; });
         form.show();
         form.scrlSpeed->setValue(3);
         form.chkNext->setChecked(false);
@@ -382,18 +410,18 @@ private Q_SLOTS:
         QCOMPARE(form.scrlSpeed->value(), 3);
         QVERIFY(!form.chkNext->isChecked());
         // In effect although not saved.
-        QCOMPARE(game.Speed, 3);
-        QCOMPARE(game.ShowNext, false);
+        QCOMPARE(settings.Speed, 3);
+        QCOMPARE(settings.ShowNext, false);
         QVERIFY(!QFileInfo::exists(QString::fromStdString(missing)));
     }
 
     void cancelAndTheCloseBoxOnlyHide() {
-        QPointer<tForm2> form = new tForm2(*FGame);
+        QPointer<tForm2> form = new tForm2(*FSettings, FProfilePath);
         form->show();
         form->scrlSpeed->setValue(3);
         form->btnCancel->click();
         QVERIFY(!form->isVisible());
-        QCOMPARE(FGame->Speed, 10);
+        QCOMPARE(FSettings->Speed, 10);
         QVERIFY(!ReadFile(Profile()));
 
         // The controls keep the player's values; OK saves those later.
@@ -404,16 +432,16 @@ private Q_SLOTS:
         QVERIFY(form);
         QVERIFY(!form->isVisible());
         QVERIFY(!form->testAttribute(Qt::WA_QuitOnClose));
-        QCOMPARE(FGame->Speed, 10);
+        QCOMPARE(FSettings->Speed, 10);
         form->show();
         form->btnOk->click();
-        QCOMPARE(FGame->Speed, 3);
+        QCOMPARE(FSettings->Speed, 3);
         QVERIFY(ReadFile(Profile()).value_or("").find("Speed=3\n") != std::string::npos);
         delete form;
     }
 
     void escapePressesNeitherButtonEnterPressesTheFocusedOne() {
-        tForm2 form(*FGame);
+        tForm2 form(*FSettings, FProfilePath);
         form.show();
         QApplication::setActiveWindow(&form);
         QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -426,13 +454,13 @@ private Q_SLOTS:
         form.scrlSpeed->setFocus();
         QTest::keyClick(form.scrlSpeed, Qt::Key_Return);
         QVERIFY(form.isVisible());
-        QCOMPARE(FGame->Speed, 10);
+        QCOMPARE(FSettings->Speed, 10);
         QVERIFY(!ReadFile(Profile()));
 
         form.btnOk->setFocus();
         QTest::keyClick(form.btnOk, Qt::Key_Return);
         QVERIFY(!form.isVisible());
-        QCOMPARE(FGame->Speed, 3);
+        QCOMPARE(FSettings->Speed, 3);
     }
 
     // BRINDLEX_SCREENSHOTS=<dir> keeps a picture of the window to look at.
@@ -441,8 +469,8 @@ private Q_SLOTS:
         if (directory.isEmpty()) {
             QSKIP("BRINDLEX_SCREENSHOTS not set");
         }
-        FGame->LoadProfile("[Settings]\nLevel_Change=90\nSpeed=3\n");
-        tForm2 form(*FGame);
+        LoadProfile("[Settings]\nLevel_Change=90\nSpeed=3\n");
+        tForm2 form(*FSettings, FProfilePath);
         form.show();
         QVERIFY(form.grab().save(directory + "/settings.png"));
     }
