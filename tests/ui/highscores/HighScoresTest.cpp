@@ -3,6 +3,7 @@
 #include "ui/highscores/HighScores.h"
 #include "store/HighScoreTable.h"
 #include "store/IniFile.h"
+#include "tests/TestFiles.h"
 #include "ui/common/NameText.h"
 #include "ui/highscores/StringGrid.h"
 
@@ -16,7 +17,6 @@
 #include <QTest>
 #include <QWindow>
 
-#include <fstream>
 #include <memory>
 
 namespace {
@@ -49,7 +49,7 @@ private:
     // start-up does.
     void LoadProfile(const std::string& text) {
         const std::string profile = FDir->filePath("Brindlex.ini").toStdString();
-        std::ofstream(profile, std::ios::binary) << text;
+        testfiles::WriteFile(profile, text);
         TIniFile ini(profile);
         FTable->LoadHighScores(ini);
     }

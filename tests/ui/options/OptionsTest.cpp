@@ -3,6 +3,7 @@
 #include "ui/options/Options.h"
 #include "store/GameSettings.h"
 #include "store/IniFile.h"
+#include "tests/TestFiles.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,23 +21,12 @@
 #include <QTest>
 #include <QTimer>
 
-#include <fstream>
 #include <functional>
 #include <memory>
-#include <optional>
-#include <sstream>
 
 namespace {
 
-std::optional<std::string> ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return std::nullopt;
-    }
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
+using testfiles::ReadFileIfAny;
 
 QRect ThumbRect(QScrollBar* bar) {
     QStyleOptionSlider option;
@@ -87,7 +77,7 @@ private:
     // Writes text as the whole profile file and loads the settings from it,
     // as start-up does.
     void LoadProfile(const std::string& text) {
-        std::ofstream(Profile(), std::ios::binary) << text;
+        testfiles::WriteFile(Profile(), text);
         TIniFile ini(Profile());
         FSettings->LoadSettings(ini);
     }
@@ -346,10 +336,10 @@ private Q_SLOTS:
     void okWritesAllFourKeysInOrder() {
         tForm2 form(*FSettings, FProfilePath);
         form.show();
-        QVERIFY(!ReadFile(Profile()));
+        QVERIFY(!ReadFileIfAny(Profile()));
         form.btnOk->click();
         QVERIFY(!form.isVisible());
-        QCOMPARE(ReadFile(Profile()).value_or("(none)"),
+        QCOMPARE(ReadFileIfAny(Profile()).value_or("(none)"),
                  std::string("[Settings]\nStarting_Height=0\nLevel_Change=35\nSpeed=10\n"
                              "Show_Next=1\n"));
 
@@ -363,7 +353,7 @@ private Q_SLOTS:
         QCOMPARE(FSettings->LevelChange, 50);
         QCOMPARE(FSettings->Speed, 7);
         QCOMPARE(FSettings->ShowNext, false);
-        QCOMPARE(ReadFile(Profile()).value_or("(none)"),
+        QCOMPARE(ReadFileIfAny(Profile()).value_or("(none)"),
                  std::string("[Settings]\nStarting_Height=3\nLevel_Change=50\nSpeed=7\n"
                              "Show_Next=0\n"));
     }
@@ -380,8 +370,8 @@ private Q_SLOTS:
         form.show();
         form.scrlSpeed->setValue(4);
         form.btnOk->click();
-        QVERIFY(ReadFile(first).value_or("").find("Speed=10\n") != std::string::npos);
-        QVERIFY(ReadFile(place).value_or("").find("Speed=4\n") != std::string::npos);
+        QVERIFY(ReadFileIfAny(first).value_or("").find("Speed=10\n") != std::string::npos);
+        QVERIFY(ReadFileIfAny(place).value_or("").find("Speed=4\n") != std::string::npos);
     }
 
     void okKeepsTheRestOfTheProfile() {
@@ -389,7 +379,7 @@ private Q_SLOTS:
         LoadProfile(before);
         tForm2 form(*FSettings, FProfilePath);
         form.btnOk->click();
-        QCOMPARE(ReadFile(Profile()).value_or("(none)"),
+        QCOMPARE(ReadFileIfAny(Profile()).value_or("(none)"),
                  std::string("[HighScores]\r\nName1=Ann\r\n[Settings]\r\nSpeed=4\r\n"
                              "Starting_Height=0\r\nLevel_Change=35\r\nShow_Next=1\r\n"));
     }
@@ -422,7 +412,7 @@ private Q_SLOTS:
         form->btnCancel->click();
         QVERIFY(!form->isVisible());
         QCOMPARE(FSettings->Speed, 10);
-        QVERIFY(!ReadFile(Profile()));
+        QVERIFY(!ReadFileIfAny(Profile()));
 
         // The controls keep the player's values; OK saves those later.
         form->show();
@@ -436,7 +426,7 @@ private Q_SLOTS:
         form->show();
         form->btnOk->click();
         QCOMPARE(FSettings->Speed, 3);
-        QVERIFY(ReadFile(Profile()).value_or("").find("Speed=3\n") != std::string::npos);
+        QVERIFY(ReadFileIfAny(Profile()).value_or("").find("Speed=3\n") != std::string::npos);
         delete form;
     }
 
@@ -455,7 +445,7 @@ private Q_SLOTS:
         QTest::keyClick(form.scrlSpeed, Qt::Key_Return);
         QVERIFY(form.isVisible());
         QCOMPARE(FSettings->Speed, 10);
-        QVERIFY(!ReadFile(Profile()));
+        QVERIFY(!ReadFileIfAny(Profile()));
 
         form.btnOk->setFocus();
         QTest::keyClick(form.btnOk, Qt::Key_Return);
