@@ -52,7 +52,8 @@ uint16_t TGame::ScanAndMark(TWellMarks& Marked) const {
             for (const auto& step : LineSteps) {
                 const int32_t dc = step[0];
                 const int32_t dr = step[1];
-                // The line test: the cells on either side of (c, r) hold k too.
+                // The line test: (c, r) is the middle of three equal jewels in a
+                // line when the cells one step before and after it hold k too.
                 if (Board[c - dc][r - dr] == k && Board[c + dc][r + dr] == k) {
                     ++matches;
                     Marked[c - dc - 1][r - dr - 1] = 1;

@@ -11,9 +11,11 @@ class TGame : public TGameHost, public TGameSettings, public THighScoreTable {
 public:
     TGame();
 
-    // The falling trio.
-    // Draws one cell of the well: the picture of code at cell (col, row).
+    // Draws a single cell, not a shape: the picture of code at cell (col, row).
     void DrawShape(int32_t col, int32_t row, uint8_t code);
+
+    // The falling trio.
+    // True when the cell under its bottom jewel is taken: the trio cannot step.
     bool PieceCollided();
     void MovePieceDown();
     void MovePieceLeft();
@@ -30,7 +32,7 @@ public:
     // Takes the ended game's score into the table if it earns a place, and saves it.
     void EnterHighScore();
 
-    // The player's commands.
+    // The player's commands. Key is a Windows virtual-key code (core/VirtualKeys.h).
     void FormKeyDown(uint16_t Key);
     void mniNewClick();
     void mniPauseClick();
