@@ -1,6 +1,6 @@
 #include "app/Application.h"
 
-#include "ui/ErrorBox.h"
+#include "ui/common/ErrorBox.h"
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Brindlex"));

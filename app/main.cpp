@@ -24,7 +24,10 @@ int main(int argc, char** argv) {
         form1->move(screen->availableGeometry().center() - form1->frameGeometry().center());
     }
     form1->show();
-    auto* form2 = new tForm2(*form1, form1);
+    // The settings window saves to the profile the game window reads and
+    // saves, wherever that lies at the moment.
+    const auto profilePath = [form1] { return form1->ProfileFileName(); };
+    auto* form2 = new tForm2(*form1, profilePath, form1);
     auto* form3 = new TForm3(*form1, form1);
     form1->SetSecondaryWindows(form2, form3);
 

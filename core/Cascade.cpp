@@ -2,7 +2,6 @@
 // fall, and the search repeats until no line is left.
 #include "core/Game.h"
 
-#include <algorithm>
 #include <limits>
 
 namespace {
@@ -21,84 +20,103 @@ constexpr int32_t LineSteps[4][2] = {
 } // namespace
 
 void TGame::CheckLines() {
-    uint8_t pass = 0;
-    for (;;) {
-        ++pass;
-        uint16_t matches = 0;
-        uint16_t removed = 0;
-        uint8_t Marked[WellColumns][WellRows] = {};
-
-        // Every test reads Board as it stood when the pass began, so the
-        // order of the scan cannot change what is found. The walls never equal
-        // a jewel, so tests at the border simply fail.
-        for (int32_t c = 1; c <= WellColumns; ++c) {
-            for (int32_t r = 1; r <= WellRows; ++r) {
-                const uint8_t k = Board[c][r];
-                if (k == CellEmpty) {
-                    continue;
-                }
-                for (const auto& step : LineSteps) {
-                    const int32_t dc = step[0];
-                    const int32_t dr = step[1];
-                    if (Board[c - dc][r - dr] == k && Board[c + dc][r + dr] == k) {
-                        ++matches;
-                        Marked[c - dc - 1][r - dr - 1] = 1;
-                        Marked[c - 1][r - 1] = 1;
-                        Marked[c + dc - 1][r + dr - 1] = 1;
-                    }
-                }
-            }
-        }
+    for (uint8_t pass = 1;; ++pass) {
+        TWellMarks Marked = {};
+        const uint16_t matches = ScanAndMark(Marked);
         if (matches == 0) {
             return;
         }
-
-        for (int32_t c = 1; c <= WellColumns; ++c) {
-            for (int32_t r = 1; r <= WellRows; ++r) {
-                if (Marked[c - 1][r - 1]) {
-                    Board[c][r] = CellEmpty;
-                    ++removed;
-                }
-            }
-        }
-        JewelCount += removed;
-        Score += static_cast<uint32_t>(matches) * PointsPerLine * pass;
-        Level = JewelCount / JewelsPerLevel() + 1;
-        DropDelay = StepInterval();
-
-        for (int32_t f = 0; f < VanishFrameCount; ++f) {
-            ProcessMessages();
-            HoldWhileMenuOpen();
-            for (int32_t r = 1; r <= WellRows; ++r) {
-                for (int32_t c = 1; c <= WellColumns; ++c) {
-                    if (Marked[c - 1][r - 1]) {
-                        PaintWell((c - 1) * CellSize, (r - 1) * CellSize, VanishFrames[f]);
-                    }
-                }
-            }
-            Sleep(FrameMs);
-        }
-
-        for (int32_t c = 1; c <= WellColumns; ++c) {
-            uint8_t column[WellRows];
-            int32_t count = 0;
-            for (int32_t r = WellRows; r >= 1; --r) {
-                if (Board[c][r] != CellEmpty) {
-                    column[count++] = Board[c][r];
-                }
-            }
-            for (int32_t i = 0; i < WellRows; ++i) {
-                Board[c][WellRows - i] = i < count ? column[i] : CellEmpty;
-            }
-        }
-
+        const uint16_t removed = RemoveMarked(Marked);
+        CountAndScore(matches, removed, pass);
+        AnimateVanish(Marked);
+        LetJewelsFall();
         // While paused the bands stay up; the well is shown again on resuming.
         if (!Paused) {
-            for (int32_t c = 1; c <= WellColumns; ++c) {
-                for (int32_t r = 1; r <= WellRows; ++r) {
-                    DrawShape(c, r, Board[c][r]);
+            DrawWell(TWellPicture::Position, TWellOrder::ColumnByColumn);
+        }
+    }
+}
+
+// Marks every line of three equal jewels; gives the number of line tests that
+// succeeded. Every test reads Board as it stood when the pass began, so the
+// order of the scan cannot change what is found. The walls never equal a
+// jewel, so tests at the border simply fail.
+uint16_t TGame::ScanAndMark(TWellMarks& Marked) const {
+    uint16_t matches = 0;
+    for (int32_t c = 1; c <= WellColumns; ++c) {
+        for (int32_t r = 1; r <= WellRows; ++r) {
+            const uint8_t k = Board[c][r];
+            if (k == CellEmpty) {
+                continue;
+            }
+            for (const auto& step : LineSteps) {
+                const int32_t dc = step[0];
+                const int32_t dr = step[1];
+                // The line test: (c, r) is the middle of three equal jewels in a
+                // line when the cells one step before and after it hold k too.
+                if (Board[c - dc][r - dr] == k && Board[c + dc][r + dr] == k) {
+                    ++matches;
+                    Marked[c - dc - 1][r - dr - 1] = 1;
+                    Marked[c - 1][r - 1] = 1;
+                    Marked[c + dc - 1][r + dr - 1] = 1;
                 }
             }
+        }
+    }
+    return matches;
+}
+
+// Empties the marked cells of Board; gives how many there were, each once.
+uint16_t TGame::RemoveMarked(const TWellMarks& Marked) {
+    uint16_t removed = 0;
+    for (int32_t c = 1; c <= WellColumns; ++c) {
+        for (int32_t r = 1; r <= WellRows; ++r) {
+            if (Marked[c - 1][r - 1]) {
+                Board[c][r] = CellEmpty;
+                ++removed;
+            }
+        }
+    }
+    return removed;
+}
+
+// Each further pass of a chain multiplies the points of its lines.
+void TGame::CountAndScore(uint16_t matches, uint16_t removed, uint8_t pass) {
+    JewelCount += removed;
+    Score += static_cast<uint32_t>(matches) * PointsPerLine * pass;
+    Level = JewelCount / JewelsPerLevel() + 1;
+    DropDelay = StepInterval();
+}
+
+// Seven frames over the marked cells, row by row; the player's commands run
+// before each frame.
+void TGame::AnimateVanish(const TWellMarks& Marked) {
+    for (int32_t f = 0; f < VanishFrameCount; ++f) {
+        ProcessMessages();
+        HoldWhileMenuOpen();
+        for (int32_t r = 1; r <= WellRows; ++r) {
+            for (int32_t c = 1; c <= WellColumns; ++c) {
+                if (Marked[c - 1][r - 1]) {
+                    PaintWell((c - 1) * CellSize, (r - 1) * CellSize, VanishFrames[f]);
+                }
+            }
+        }
+        Sleep(FrameMs);
+    }
+}
+
+// In every column the jewels close up towards the bottom, keeping their order.
+void TGame::LetJewelsFall() {
+    for (int32_t c = 1; c <= WellColumns; ++c) {
+        uint8_t column[WellRows];
+        int32_t count = 0;
+        for (int32_t r = WellRows; r >= 1; --r) {
+            if (Board[c][r] != CellEmpty) {
+                column[count++] = Board[c][r];
+            }
+        }
+        for (int32_t i = 0; i < WellRows; ++i) {
+            Board[c][WellRows - i] = i < count ? column[i] : CellEmpty;
         }
     }
 }
@@ -109,19 +127,4 @@ void TGame::HoldWhileMenuOpen() {
         WaitTurn(std::numeric_limits<uint32_t>::max());
         ProcessMessages();
     }
-}
-
-uint32_t TGame::JewelsPerLevel() const {
-    return static_cast<uint32_t>(std::clamp<int32_t>(LevelChange, 10, 90));
-}
-
-int32_t TGame::StepInterval() const {
-    const int32_t speed = std::clamp<int32_t>(Speed, 1, 10);
-    // From level 11 on the trio keeps level 10's pace instead of racing or stalling.
-    const int32_t level = static_cast<int32_t>(std::min<uint32_t>(Level, 10));
-    return (150 - 10 * speed) * (11 - level);
-}
-
-int32_t TGame::EffectiveStartingHeight() const {
-    return std::clamp<int32_t>(StartingHeight, 0, 10);
 }

@@ -11,8 +11,11 @@ class TGame : public TGameHost, public TGameSettings, public THighScoreTable {
 public:
     TGame();
 
-    // The falling trio.
+    // Draws a single cell, not a shape: the picture of code at cell (col, row).
     void DrawShape(int32_t col, int32_t row, uint8_t code);
+
+    // The falling trio.
+    // True when the cell under its bottom jewel is taken: the trio cannot step.
     bool PieceCollided();
     void MovePieceDown();
     void MovePieceLeft();
@@ -29,7 +32,7 @@ public:
     // Takes the ended game's score into the table if it earns a place, and saves it.
     void EnterHighScore();
 
-    // The player's commands.
+    // The player's commands. Key is a Windows virtual-key code (core/VirtualKeys.h).
     void FormKeyDown(uint16_t Key);
     void mniNewClick();
     void mniPauseClick();
@@ -45,10 +48,44 @@ public:
     int32_t StepInterval() const; // DropDelay for the current Level and Speed
 
 private:
+    // The cells of the well that belong to a line found in this pass, [column - 1][row - 1].
+    using TWellMarks = uint8_t[WellColumns][WellRows];
+
+    // What DrawWell shows in every cell of the well.
+    enum class TWellPicture {
+        Blank,      // the empty well of a new game
+        Position,   // what Board holds
+        EndStripes, // the end of a game: diagonal stripes of the six kinds
+        PauseBands, // while paused: one kind a row, hiding the position
+    };
+    // The order in which DrawWell goes through the cells; each picture keeps
+    // the order the game has always drawn it in.
+    enum class TWellOrder {
+        ColumnByColumn, // columns 1..6, in each rows 1..13
+        RowByRow,       // rows 1..13, in each columns 1..6
+    };
+    void DrawWell(TWellPicture picture, TWellOrder order);
+
     void MovePieceSideways(int32_t d);
+
+    // The steps of NewGame.
+    void ResetWell();
+    void Randomize();
+    void PreFill();
+    void DealFirstTrios();
+    void DropLoop();
+    void WaitingTurn(uint32_t LastStepTick);
+    void LandTrio();
+    void SpawnNextTrio();
+
+    // The steps of one pass of CheckLines.
+    uint16_t ScanAndMark(TWellMarks& Marked) const;
+    uint16_t RemoveMarked(const TWellMarks& Marked);
+    void CountAndScore(uint16_t matches, uint16_t removed, uint8_t pass);
+    void AnimateVanish(const TWellMarks& Marked);
+    void LetJewelsFall();
     // Between two frames of a cascade: waits, handling events, until no menu is open.
     void HoldWhileMenuOpen();
-    void Randomize();
 
     bool FGameRunning = false;
 };

@@ -47,5 +47,5 @@ public:
     virtual std::string InputQuery(const std::string& caption, const std::string& prompt,
                                    const std::string& value) = 0;
     // Where the profile file lies; asked anew for every batch.
-    virtual std::string ProfileFileName();
+    virtual std::string ProfileFileName() = 0;
 };

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr uint32_t PlainWaitMs = 15;
 constexpr int32_t SpawnCol = 4;
 constexpr int32_t SpawnRow = -2; // all three jewels above the well
 
@@ -43,7 +42,29 @@ void TGame::NewGame() {
     Score = 0;
     GameOver = false;
     Paused = false;
+    ResetWell();
+    Randomize();
+    PreFill();
+    EnableGameMenu(true);
+    ClearPreview();
+    DealFirstTrios();
+    Level = 1;
+    DropDelay = StepInterval();
+    DrawScore();
 
+    DropLoop();
+
+    // A game left because the program is ending has no stop request of its
+    // own; from here on no game runs, and no key may act on the old trio.
+    GameOver = true;
+    ProcessMessages();
+    DrawWell(TWellPicture::EndStripes, TWellOrder::ColumnByColumn);
+    EnableGameMenu(false);
+    EnterHighScore();
+}
+
+// Walls around an empty well, and the well blanked on the screen.
+void TGame::ResetWell() {
     for (auto& column : Board) {
         for (auto& cell : column) {
             cell = CellWall;
@@ -54,13 +75,11 @@ void TGame::NewGame() {
             Board[c][r] = CellEmpty;
         }
     }
-    for (int32_t c = 1; c <= WellColumns; ++c) {
-        for (int32_t r = 1; r <= WellRows; ++r) {
-            DrawShape(c, r, CellEmpty);
-        }
-    }
+    DrawWell(TWellPicture::Blank, TWellOrder::ColumnByColumn);
+}
 
-    Randomize();
+// The starting height's rows of random jewels, from the bottom row up.
+void TGame::PreFill() {
     const int32_t height = EffectiveStartingHeight();
     for (int32_t r = WellRows; r > WellRows - height; --r) {
         for (int32_t c = 1; c <= WellColumns; ++c) {
@@ -69,36 +88,28 @@ void TGame::NewGame() {
             DrawShape(c, r, kind);
         }
     }
+}
 
-    EnableGameMenu(true);
-    ClearPreview();
-
+// The first trio at the spawn place and the next trio, their jewels drawn in turn.
+void TGame::DealFirstTrios() {
     PieceCol = SpawnCol;
     PieceRow = SpawnRow;
     for (int k = 0; k < 3; ++k) {
         CurrentPiece[k] = RandomJewel();
         NextPiece[k] = RandomJewel();
     }
-    Level = 1;
-    DropDelay = StepInterval();
-    DrawScore();
+}
 
+// Waiting turns until the step interval has run out, then a step: the trio
+// moves down one row, lands, or cannot enter the well. Until the game is over.
+void TGame::DropLoop() {
     uint32_t LastStepTick = GetTickCount();
     do {
         const uint32_t now = GetTickCount();
         // An open menu holds the trio as a pause does. LastStepTick stays, so
         // once the menu closes a step that fell due meanwhile comes at once.
         if (Paused || MenuOpen() || now - LastStepTick < static_cast<uint32_t>(DropDelay)) {
-            ProcessMessages();
-            uint32_t untilStep = std::numeric_limits<uint32_t>::max();
-            if (GameOver || Terminated()) {
-                untilStep = 0;
-            } else if (!Paused && !MenuOpen()) {
-                const uint32_t elapsed = GetTickCount() - LastStepTick;
-                const auto delay = static_cast<uint32_t>(DropDelay);
-                untilStep = elapsed >= delay ? 0 : delay - elapsed;
-            }
-            WaitTurn(untilStep);
+            WaitingTurn(LastStepTick);
             continue;
         }
 
@@ -106,43 +117,58 @@ void TGame::NewGame() {
         if (!PieceCollided()) {
             MovePieceDown();
         } else if (PieceRow >= 1) {
-            // A trio that has not moved since a resume is not on the screen yet;
-            // draw it as it goes into Board, or it would rest there unseen.
-            for (int32_t k = 0; k < 3; ++k) {
-                Board[PieceCol][PieceRow + k] = CurrentPiece[k];
-                DrawShape(PieceCol, PieceRow + k, CurrentPiece[k]);
-            }
-            CheckLines();
+            LandTrio();
+            // The next trio's first step comes a whole interval after the cascade.
             LastStepTick = GetTickCount();
-            for (int k = 0; k < 3; ++k) {
-                CurrentPiece[k] = NextPiece[k];
-            }
-            PieceCol = SpawnCol;
-            PieceRow = SpawnRow;
-            for (auto& kind : NextPiece) {
-                kind = RandomJewel();
-            }
-            DrawScore();
-            if (PieceCollided()) {
-                GameOver = true;
-            }
+            SpawnNextTrio();
         } else {
             // The trio came to rest before it was wholly inside the well.
             GameOver = true;
         }
     } while (!GameOver && !Terminated());
+}
 
-    // A game left because the program is ending has no stop request of its
-    // own; from here on no game runs, and no key may act on the old trio.
-    GameOver = true;
+// The player's commands run inside the dispatch; then the host waits, at most
+// until the next step is due.
+void TGame::WaitingTurn(uint32_t LastStepTick) {
     ProcessMessages();
-    for (int32_t c = 1; c <= WellColumns; ++c) {
-        for (int32_t r = 1; r <= WellRows; ++r) {
-            DrawShape(c, r, static_cast<uint8_t>((c + r) % JewelKinds + 1));
-        }
+    uint32_t untilStep = std::numeric_limits<uint32_t>::max();
+    if (GameOver || Terminated()) {
+        untilStep = 0;
+    } else if (!Paused && !MenuOpen()) {
+        const uint32_t elapsed = GetTickCount() - LastStepTick;
+        const auto delay = static_cast<uint32_t>(DropDelay);
+        untilStep = elapsed >= delay ? 0 : delay - elapsed;
     }
-    EnableGameMenu(false);
-    EnterHighScore();
+    WaitTurn(untilStep);
+}
+
+// The trio goes into Board, and the cascade resolves the well.
+void TGame::LandTrio() {
+    // A trio that has not moved since a resume is not on the screen yet;
+    // draw it as it goes into Board, or it would rest there unseen.
+    for (int32_t k = 0; k < 3; ++k) {
+        Board[PieceCol][PieceRow + k] = CurrentPiece[k];
+        DrawShape(PieceCol, PieceRow + k, CurrentPiece[k]);
+    }
+    CheckLines();
+}
+
+// The next trio enters at the spawn place and a new one is drawn for the
+// preview; the game is over when the top cell of the spawn column is taken.
+void TGame::SpawnNextTrio() {
+    for (int k = 0; k < 3; ++k) {
+        CurrentPiece[k] = NextPiece[k];
+    }
+    PieceCol = SpawnCol;
+    PieceRow = SpawnRow;
+    for (auto& kind : NextPiece) {
+        kind = RandomJewel();
+    }
+    DrawScore();
+    if (PieceCollided()) {
+        GameOver = true;
+    }
 }
 
 void TGame::DrawScore() {
@@ -156,9 +182,5 @@ void TGame::DrawScore() {
 
 void TGame::TogglePause() {
     Paused = !Paused;
-    for (int32_t r = 1; r <= WellRows; ++r) {
-        for (int32_t c = 1; c <= WellColumns; ++c) {
-            DrawShape(c, r, Paused ? static_cast<uint8_t>(r % JewelKinds + 1) : Board[c][r]);
-        }
-    }
+    DrawWell(Paused ? TWellPicture::PauseBands : TWellPicture::Position, TWellOrder::RowByRow);
 }

@@ -3,11 +3,6 @@
 #include "core/Game.h"
 
 #include "store/IniFile.h"
-#include "store/ProfilePlace.h"
-
-std::string TGameHost::ProfileFileName() {
-    return ProfilePath();
-}
 
 void TGame::EnterHighScore() {
     const uint32_t score = Score;

@@ -29,4 +29,3 @@ constexpr uint16_t VK_NUMPAD4 = 100;
 constexpr uint16_t VK_NUMPAD5 = 101;
 constexpr uint16_t VK_NUMPAD6 = 102;
 constexpr uint16_t VK_NUMPAD8 = 104;
-constexpr uint16_t VK_NUMPAD9 = 105;

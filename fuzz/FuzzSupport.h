@@ -1,56 +1,23 @@
-// Shared by the fuzz targets: one scratch profile per fuzzing process, on a
-// memory file system when there is one, since every case rewrites it and the
-// writes sync it to the disk.
+// Shared by the fuzz targets: one scratch profile per fuzzing process, and a
+// failure that libFuzzer keeps the input of.
 #pragma once
+
+#include "tests/TestFiles.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace fuzzsupport {
 
-inline std::string ScratchDirectory() {
-    // Kept on the heap: the exit handler below runs after static strings are
-    // gone.
-    static const std::string* directory = [] {
-        struct stat info {};
-        std::string pattern =
-            (::stat("/dev/shm", &info) == 0 && S_ISDIR(info.st_mode) ? "/dev/shm" : "/tmp");
-        pattern += "/brindlex-fuzz-XXXXXX";
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            std::perror("mkdtemp");
-            std::abort();
-        }
-        // libFuzzer ends a timed run with exit(), so this clears the files.
-        std::atexit([] {
-            std::error_code ignored;
-            std::filesystem::remove_all(*directory, ignored);
-        });
-        return new std::string(pattern);
-    }();
-    return *directory;
-}
+using testfiles::ReadFile;
+using testfiles::WriteFile;
 
 inline std::string ProfileFile() {
-    return ScratchDirectory() + "/Brindlex.ini";
-}
-
-inline void WriteFile(const std::string& path, const std::string& content) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << content;
-    if (!out.flush()) {
-        std::abort();
-    }
-}
-
-inline std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // A static object is destroyed on exit(), and libFuzzer ends a timed run
+    // with exit(): the folder goes with it.
+    static const testfiles::TempDirectory directory("brindlex-fuzz");
+    return directory / "Brindlex.ini";
 }
 
 // Stops the run with the reason, so that libFuzzer keeps the input.

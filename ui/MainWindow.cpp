@@ -3,13 +3,13 @@
 #include "store/IniFile.h"
 #include "store/ProfilePlace.h"
 #include "ui/ClientArea.h"
-#include "ui/ErrorBox.h"
-#include "ui/Fonts.h"
 #include "ui/KeyMap.h"
 #include "ui/KeysBox.h"
 #include "ui/NamePrompt.h"
-#include "ui/NameText.h"
 #include "ui/Pictures.h"
+#include "ui/common/ErrorBox.h"
+#include "ui/common/Fonts.h"
+#include "ui/common/NameText.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -23,8 +23,6 @@
 #include <ctime>
 #include <limits>
 #include <thread>
-
-TForm1* Form1 = nullptr;
 
 namespace {
 
@@ -54,7 +52,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x,
 } // namespace
 
 TForm1::TForm1(std::string profileFile) : FProfileFile(std::move(profileFile)) {
-    Form1 = this;
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Brindlex"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -94,6 +91,8 @@ void TForm1::CreateMenu() {
     bar->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* game = bar->addMenu(QStringLiteral("&Game"));
     game->setObjectName(QStringLiteral("N1"));
+    // The captions name the keys; only the key handler takes them, so no
+    // item has a shortcut of its own.
     mniNew = game->addAction(QStringLiteral("&New game (Space)"));
     mniPause = game->addAction(QStringLiteral("&Pause game (Pause)"));
     mniAbort = game->addAction(QStringLiteral("&Abort game (Esc)"));
@@ -113,8 +112,6 @@ void TForm1::CreateMenu() {
         {mniSettings, "mniSettings"}};
     for (const auto& [action, name] : names) {
         action->setObjectName(QString::fromLatin1(name));
-        // Only the key handler takes keys; the captions merely name them.
-        action->setShortcutContext(Qt::WidgetShortcut);
         action->setMenuRole(QAction::NoRole);
     }
     mniPause->setEnabled(false);

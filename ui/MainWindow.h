@@ -83,5 +83,3 @@ private:
     QWidget* FSettingsWindow = nullptr;
     QWidget* FHighScoresWindow = nullptr;
 };
-
-extern TForm1* Form1;

@@ -1,25 +1,17 @@
 // The end of a game: the place check, the name prompt, the shift, and the save.
 #include "store/IniFile.h"
+#include "tests/TestFiles.h"
 #include "tests/core/ScriptedHost.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 
 namespace {
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteFile(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
+using testfiles::ReadFile;
+using testfiles::WriteFile;
 
 void LoadTable(ScriptedHost& host) {
     TIniFile ini(host.ProfileFileName());
@@ -35,20 +27,6 @@ void PlayTo(ScriptedHost& host, uint32_t score, uint32_t jewels = 7) {
         GameOver = true;
     });
     host.NewGame();
-}
-
-TEST(HighScoreTable, ANewProfileGivesTheDefaults) {
-    ScriptedHost host;
-    LoadTable(host);
-    EXPECT_EQ(host.StartingHeight, 0);
-    EXPECT_EQ(host.LevelChange, 35);
-    EXPECT_EQ(host.Speed, 10);
-    EXPECT_TRUE(host.ShowNext);
-    for (int n = 1; n <= 10; ++n) {
-        EXPECT_EQ(host.HiName[n], "Nobody");
-        EXPECT_EQ(host.HiScore[n], static_cast<uint32_t>((11 - n) * 100));
-        EXPECT_EQ(host.HiJewels[n], static_cast<uint32_t>((11 - n) * 10));
-    }
 }
 
 TEST(EnterHighScore, FindsThePlaceAsksForTheNameAndShiftsTheRest) {
@@ -358,58 +336,6 @@ TEST(EnterHighScore, AnEntryWhoseSaveFailedIsSavedWithTheNextOne) {
               "name:|Ann");
     EXPECT_EQ(FileTable(host.ProfileFileName()).substr(0, 34),
               "Ann 5000 50\nCy 4000 40\nBo 3000 30\n");
-}
-
-TEST(HighScoreTable, EqualScoresKeepTheirOrderOverLoadSaveLoad) {
-    ScriptedHost host;
-    WriteFile(host.ProfileFileName(), "[HighScores]\nName1=A\nScore1=500\nName2=B\nScore2=500\n"
-                                      "Name3=C\nScore3=500\n");
-    LoadTable(host);
-    {
-        TIniFile ini(host.ProfileFileName());
-        host.SaveHighScores(ini);
-    }
-    ScriptedHost reread;
-    reread.ProfileFile = host.ProfileFileName();
-    LoadTable(reread);
-    EXPECT_EQ(reread.HiName[1] + reread.HiName[2] + reread.HiName[3], "ABC");
-}
-
-TEST(Settings, LoadTakesEachKeyUncheckedOrItsDefault) {
-    struct Case {
-        const char* profile;
-        int32_t height, levelChange, speed;
-        bool showNext;
-    } cases[] = {
-        {"", 0, 35, 10, true},
-        {"[SETTINGS]\r\nspeed=3\r\n", 0, 35, 3, true},
-        {"[Settings]\nStarting_Height=50\nLevel_Change=5\nSpeed=0x5\nShow_Next=0\n", 50, 5, 5,
-         false},
-        {"[Settings]\nSpeed=5x\nShow_Next=2\n", 0, 35, 10, true},
-        {"[Settings]\nSpeed=fast\nShow_Next=true\nLevel_Change=-1\n", 0, -1, 10, true},
-        {"[Settings]\nShow_Next=\n", 0, 35, 10, true},
-    };
-    for (const auto& c : cases) {
-        ScriptedHost host;
-        WriteFile(host.ProfileFileName(), c.profile);
-        LoadTable(host);
-        EXPECT_EQ(host.StartingHeight, c.height) << c.profile;
-        EXPECT_EQ(host.LevelChange, c.levelChange) << c.profile;
-        EXPECT_EQ(host.Speed, c.speed) << c.profile;
-        EXPECT_EQ(host.ShowNext, c.showNext) << c.profile;
-    }
-}
-
-TEST(Settings, SavingTwiceLeavesOneEntryPerKeyWithTheLaterValues) {
-    ScriptedHost host;
-    for (int32_t speed : {4, 7}) {
-        host.Speed = speed;
-        host.ShowNext = speed == 7;
-        TIniFile ini(host.ProfileFileName());
-        host.SaveSettings(ini);
-    }
-    EXPECT_EQ(ReadFile(host.ProfileFileName()),
-              "[Settings]\nStarting_Height=0\nLevel_Change=35\nSpeed=7\nShow_Next=1\n");
 }
 
 } // namespace

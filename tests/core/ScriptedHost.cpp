@@ -1,7 +1,5 @@
 #include "tests/core/ScriptedHost.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <sstream>
 #include <stdexcept>
 
@@ -42,22 +40,7 @@ ScriptedHost::ScriptedHost() {
     for (auto& cell : PreviewScreen) {
         cell = ' ';
     }
-    // Games that earn a place save the table; in memory that costs nothing.
-    const std::filesystem::path shm = "/dev/shm";
-    std::error_code ignored;
-    const auto base =
-        std::filesystem::is_directory(shm, ignored) ? shm : std::filesystem::temp_directory_path();
-    std::string pattern = (base / "brindlex-core-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot make a temporary folder");
-    }
-    FTempDir = pattern;
-    ProfileFile = FTempDir + "/Brindlex.ini";
-}
-
-ScriptedHost::~ScriptedHost() {
-    std::error_code ignored;
-    std::filesystem::remove_all(FTempDir, ignored);
+    ProfileFile = FScratch / "Brindlex.ini";
 }
 
 void ScriptedHost::At(uint64_t ms, std::function<void()> action) {

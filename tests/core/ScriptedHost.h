@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/Game.h"
+#include "tests/TestFiles.h"
 
 #include <cstdint>
 #include <functional>
@@ -24,7 +25,6 @@ public:
     static constexpr uint32_t StartTick = 0xFFFFF060u;
 
     ScriptedHost();
-    ~ScriptedHost() override;
 
     // Runs action inside the first dispatch of events at or after virtual time ms.
     void At(uint64_t ms, std::function<void()> action);
@@ -54,7 +54,7 @@ public:
     bool MenuIsOpen = false;                 // a menu of the menu bar is open
     std::optional<std::string> PromptAnswer; // nullopt: the prompt is cancelled
     std::function<void()> WhilePromptOpen;   // runs while the prompt is up
-    std::string ProfileFile;                 // in a temporary folder of its own
+    std::string ProfileFile;                 // in a scratch folder of its own
     uint64_t TimeLimit = 10ull * 60 * 60 * 1000;
     std::function<void()> AfterEachCall; // for invariant checks
 
@@ -88,7 +88,8 @@ private:
     uint64_t FClock = 0;
     uint64_t FSequence = 0;
     std::multimap<std::pair<uint64_t, uint64_t>, std::function<void()>> FActions;
-    std::string FTempDir;
+    // Games that earn a place save the table; in memory that costs nothing.
+    testfiles::TempDirectory FScratch{"brindlex-core"};
 };
 
 // Sets Board to walls around the well given as 13 rows of 6 characters,

@@ -26,9 +26,9 @@ using hardening::BatchInput;
 using hardening::HighScoreBatch;
 using hardening::MalformedLines;
 using storetest::ListDirectory;
-using storetest::ReadFile;
-using storetest::TempDirectory;
-using storetest::WriteFile;
+using testfiles::ReadFile;
+using testfiles::TempDirectory;
+using testfiles::WriteFile;
 
 constexpr int Kills = 250;
 

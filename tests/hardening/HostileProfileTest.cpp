@@ -22,9 +22,9 @@
 
 namespace {
 
-using storetest::ReadFile;
-using storetest::TempDirectory;
-using storetest::WriteFile;
+using testfiles::ReadFile;
+using testfiles::TempDirectory;
+using testfiles::WriteFile;
 
 struct Startup {
     TGameSettings settings;

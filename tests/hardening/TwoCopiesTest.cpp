@@ -18,9 +18,9 @@ namespace {
 
 using hardening::MalformedLines;
 using storetest::ListDirectory;
-using storetest::ReadFile;
-using storetest::TempDirectory;
-using storetest::WriteFile;
+using testfiles::ReadFile;
+using testfiles::TempDirectory;
+using testfiles::WriteFile;
 
 constexpr int SavesPerCopy = 200;
 

@@ -18,9 +18,9 @@
 namespace {
 
 using storetest::ListDirectory;
-using storetest::ReadFile;
-using storetest::TempDirectory;
-using storetest::WriteFile;
+using testfiles::ReadFile;
+using testfiles::TempDirectory;
+using testfiles::WriteFile;
 
 // A profile as it may come from Windows: CRLF, comments, odd spacing, keys
 // this program does not know, and both sections.

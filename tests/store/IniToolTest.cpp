@@ -13,11 +13,11 @@
 namespace {
 
 using storetest::ListDirectory;
-using storetest::ReadFile;
 using storetest::RunProgram;
 using storetest::RunResult;
-using storetest::TempDirectory;
-using storetest::WriteFile;
+using testfiles::ReadFile;
+using testfiles::TempDirectory;
+using testfiles::WriteFile;
 
 const std::string Tool = BRINDLEX_INI_TOOL;
 

@@ -18,9 +18,9 @@
 
 namespace {
 
-using storetest::ReadFile;
-using storetest::TempDirectory;
-using storetest::WriteFile;
+using testfiles::ReadFile;
+using testfiles::TempDirectory;
+using testfiles::WriteFile;
 
 // Sets an environment variable for one test and puts the old value back.
 class ScopedVariable {

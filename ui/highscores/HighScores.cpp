@@ -1,16 +1,16 @@
 #include "ui/highscores/HighScores.h"
 
-#include "core/Game.h"
-#include "ui/Fonts.h"
-#include "ui/NameText.h"
+#include "store/HighScoreTable.h"
+#include "ui/common/Fonts.h"
+#include "ui/common/NameText.h"
 #include "ui/highscores/StringGrid.h"
 
 #include <QShowEvent>
 
-TForm3::TForm3(TGame& game, QWidget* parent)
+TForm3::TForm3(const THighScoreTable& table, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      FGame(game) {
+      FTable(table) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("High Scores"));
     setFixedSize(405, 277);
@@ -50,8 +50,8 @@ void TForm3::FormShow() {
     strngrdHS->SetCells(3, 0, QStringLiteral("Score"));
     for (int place = 1; place <= HighScorePlaces; ++place) {
         strngrdHS->SetCells(0, place, QString::number(place));
-        strngrdHS->SetCells(1, place, NameText(FGame.HiName[place]));
-        strngrdHS->SetCells(2, place, QString::number(FGame.HiJewels[place]));
-        strngrdHS->SetCells(3, place, QString::number(FGame.HiScore[place]));
+        strngrdHS->SetCells(1, place, NameText(FTable.HiName[place]));
+        strngrdHS->SetCells(2, place, QString::number(FTable.HiJewels[place]));
+        strngrdHS->SetCells(3, place, QString::number(FTable.HiScore[place]));
     }
 }

@@ -1,18 +1,18 @@
 // The high-scores window: the ten places of the table in a grid, copied from
-// the game each time the window is shown.
+// the table each time the window is shown.
 #pragma once
 
 #include <QWidget>
 
-class TGame;
 class TStringGrid;
+struct THighScoreTable;
 
 class TForm3 : public QWidget {
     Q_OBJECT
 
 public:
     // Created hidden; its grid stays empty until the first showing.
-    explicit TForm3(TGame& game, QWidget* parent = nullptr);
+    explicit TForm3(const THighScoreTable& table, QWidget* parent = nullptr);
 
     TStringGrid* strngrdHS;
 
@@ -24,5 +24,5 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    TGame& FGame;
+    const THighScoreTable& FTable;
 };

@@ -1,9 +1,9 @@
 #include "ui/options/Options.h"
 
-#include "core/Game.h"
+#include "store/GameSettings.h"
 #include "store/IniFile.h"
-#include "ui/ErrorBox.h"
-#include "ui/Fonts.h"
+#include "ui/common/ErrorBox.h"
+#include "ui/common/Fonts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -106,10 +106,10 @@ void ShowPosition(QLabel* label, int position) {
 
 } // namespace
 
-tForm2::tForm2(TGame& game, QWidget* parent)
+tForm2::tForm2(TGameSettings& settings, std::function<std::string()> profilePath, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      FGame(game) {
+      FSettings(settings), FProfilePath(std::move(profilePath)) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Settings"));
     setFixedSize(346, 188);
@@ -161,14 +161,14 @@ tForm2::tForm2(TGame& game, QWidget* parent)
 void tForm2::FormCreate() {
     // setValue clamps into the bar's range and signals only a real change,
     // so a stored value outside the range shows as the nearest end.
-    scrlHeight->setValue(FGame.StartingHeight);
-    scrlLvlChg->setValue(FGame.LevelChange);
-    scrlSpeed->setValue(FGame.Speed);
+    scrlHeight->setValue(FSettings.StartingHeight);
+    scrlLvlChg->setValue(FSettings.LevelChange);
+    scrlSpeed->setValue(FSettings.Speed);
     // A bar already standing at its value signalled nothing; show them all.
     ShowPosition(lblHeightV, scrlHeight->value());
     ShowPosition(lblLvlChgV, scrlLvlChg->value());
     ShowPosition(lblSpeedV, scrlSpeed->value());
-    chkNext->setChecked(FGame.ShowNext);
+    chkNext->setChecked(FSettings.ShowNext);
 }
 
 void tForm2::scrlHeightChange(int position) {
@@ -186,12 +186,12 @@ void tForm2::scrlSpeedChange(int position) {
 void tForm2::btnOkClick() {
     Guarded([this] {
         // The game uses the new values from now on, even if the save fails.
-        FGame.StartingHeight = scrlHeight->value();
-        FGame.LevelChange = scrlLvlChg->value();
-        FGame.Speed = scrlSpeed->value();
-        FGame.ShowNext = chkNext->isChecked();
-        TIniFile ini(FGame.ProfileFileName());
-        ini.WriteBatch([this](TCustomIniFile& profile) { FGame.SaveSettings(profile); });
+        FSettings.StartingHeight = scrlHeight->value();
+        FSettings.LevelChange = scrlLvlChg->value();
+        FSettings.Speed = scrlSpeed->value();
+        FSettings.ShowNext = chkNext->isChecked();
+        TIniFile ini(FProfilePath());
+        ini.WriteBatch([this](TCustomIniFile& profile) { FSettings.SaveSettings(profile); });
         // Reached only when every key was written: after a failure the window
         // stays open so that OK can be tried again.
         close();

@@ -4,19 +4,24 @@
 
 #include <QWidget>
 
+#include <functional>
+#include <string>
+
 class QCheckBox;
 class QLabel;
 class QPushButton;
 class QScrollBar;
-class TGame;
+struct TGameSettings;
 
 class tForm2 : public QWidget {
     Q_OBJECT
 
 public:
-    // Takes the controls' states from the game's settings; the window is
-    // created hidden and lives until the program ends.
-    explicit tForm2(TGame& game, QWidget* parent = nullptr);
+    // Takes the controls' states from settings, which OK changes and saves to
+    // the profile that profilePath names, asked anew for every save. The
+    // window is created hidden and lives until the program ends.
+    tForm2(TGameSettings& settings, std::function<std::string()> profilePath,
+           QWidget* parent = nullptr);
 
     QScrollBar* scrlHeight;
     QScrollBar* scrlLvlChg;
@@ -44,5 +49,6 @@ protected:
 private:
     void FormCreate();
 
-    TGame& FGame;
+    TGameSettings& FSettings;
+    std::function<std::string()> FProfilePath;
 };

@@ -1,8 +1,10 @@
 // The high-scores window: the grid's layout, its copy of the table taken at
 // each showing, names in either encoding, and the selection.
 #include "ui/highscores/HighScores.h"
-#include "tests/ui/options/StubGame.h"
-#include "ui/NameText.h"
+#include "store/HighScoreTable.h"
+#include "store/IniFile.h"
+#include "tests/TestFiles.h"
+#include "ui/common/NameText.h"
 #include "ui/highscores/StringGrid.h"
 
 #include <QApplication>
@@ -41,18 +43,27 @@ class TestHighScoresWindow : public QObject {
 
 private:
     std::unique_ptr<QTemporaryDir> FDir;
-    std::unique_ptr<TStubGame> FGame;
+    std::unique_ptr<THighScoreTable> FTable;
+
+    // Writes text as the whole profile file and loads the table from it, as
+    // start-up does.
+    void LoadProfile(const std::string& text) {
+        const std::string profile = FDir->filePath("Brindlex.ini").toStdString();
+        testfiles::WriteFile(profile, text);
+        TIniFile ini(profile);
+        FTable->LoadHighScores(ini);
+    }
 
 private Q_SLOTS:
     void init() {
         FDir = std::make_unique<QTemporaryDir>();
-        FGame = std::make_unique<TStubGame>(FDir->filePath("Brindlex.ini").toStdString());
-        FGame->LoadProfile("");
+        FTable = std::make_unique<THighScoreTable>();
+        LoadProfile("");
     }
 
     void windowLooksAsDesigned() {
         QWidget main;
-        TForm3 form(*FGame, &main);
+        TForm3 form(*FTable, &main);
         QCOMPARE(form.objectName(), QStringLiteral("Form3"));
         QCOMPARE(form.windowTitle(), QStringLiteral("High Scores"));
         QVERIFY(form.isWindow());
@@ -98,7 +109,7 @@ private Q_SLOTS:
     }
 
     void showingCopiesTheDefaultTable() {
-        TForm3 form(*FGame);
+        TForm3 form(*FTable);
         form.show();
         const TStringGrid* grid = form.strngrdHS;
         QCOMPARE(GridRow(grid, 0), QStringList({"", "Name", "Jewels", "Score"}));
@@ -108,10 +119,10 @@ private Q_SLOTS:
     }
 
     void showingCopiesTheProfilesValues() {
-        FGame->LoadProfile("[HighScores]\nName1=\nScore1=-1\nJewels1=-2\n"
-                           "Name2=Zo\xC3\xAB\nScore2=-2147483648\n"
-                           "Name3=Zo\xEB \x80\nScore3=0\nJewels3=0\n");
-        TForm3 form(*FGame);
+        LoadProfile("[HighScores]\nName1=\nScore1=-1\nJewels1=-2\n"
+                    "Name2=Zo\xC3\xAB\nScore2=-2147483648\n"
+                    "Name3=Zo\xEB \x80\nScore3=0\nJewels3=0\n");
+        TForm3 form(*FTable);
         form.show();
         const TStringGrid* grid = form.strngrdHS;
         QCOMPARE(GridRow(grid, 1), QStringList({"1", "", "4294967294", "4294967295"}));
@@ -141,9 +152,9 @@ private Q_SLOTS:
     }
 
     void theCopyIsTakenOnlyWhenTheWindowIsShown() {
-        TForm3 form(*FGame);
+        TForm3 form(*FTable);
         form.show();
-        FGame->InsertHighScore(1, "Ann", 5000, 200);
+        FTable->InsertHighScore(1, "Ann", 5000, 200);
         form.show();
         form.raise();
         QCOMPARE(GridRow(form.strngrdHS, 1), QStringList({"1", "Nobody", "100", "1000"}));
@@ -162,7 +173,7 @@ private Q_SLOTS:
     }
 
     void closingOnlyHides() {
-        QPointer<TForm3> form = new TForm3(*FGame);
+        QPointer<TForm3> form = new TForm3(*FTable);
         form->show();
         QVERIFY(form->close());
         QVERIFY(form);
@@ -173,11 +184,11 @@ private Q_SLOTS:
     }
 
     void aLongNameIsClippedToItsColumn() {
-        TForm3 form(*FGame);
+        TForm3 form(*FTable);
         form.show();
         const QRect jewels = form.strngrdHS->CellRect(2, 1);
         const QImage before = form.strngrdHS->grab().toImage().copy(jewels);
-        FGame->HiName[1] = std::string(MaxNameLength, 'W');
+        FTable->HiName[1] = std::string(MaxNameLength, 'W');
         form.hide();
         form.show();
         QCOMPARE(form.strngrdHS->Cells(1, 1).size(), 255);
@@ -187,7 +198,7 @@ private Q_SLOTS:
     }
 
     void textIsNavyTwoPixelsIntoItsCell() {
-        TForm3 form(*FGame);
+        TForm3 form(*FTable);
         form.show();
         const QImage image = form.strngrdHS->grab().toImage();
         const QRect cell = form.strngrdHS->CellRect(1, 2); // "Nobody", not selected
@@ -209,7 +220,7 @@ private Q_SLOTS:
     }
 
     void selectionMovesAmongTheScoresOnly() {
-        TForm3 form(*FGame);
+        TForm3 form(*FTable);
         form.show();
         TStringGrid* grid = form.strngrdHS;
         QCOMPARE(QPoint(grid->Col(), grid->Row()), QPoint(1, 1));
@@ -264,9 +275,9 @@ private Q_SLOTS:
         if (directory.isEmpty()) {
             QSKIP("BRINDLEX_SCREENSHOTS not set");
         }
-        FGame->InsertHighScore(1, "Ann-Kathrin Zoë M\xC3\xBCller", 4294967295u, 123456);
-        FGame->InsertHighScore(3, std::string(MaxNameLength, 'W'), 98765432, 4321);
-        TForm3 form(*FGame);
+        FTable->InsertHighScore(1, "Ann-Kathrin Zoë M\xC3\xBCller", 4294967295u, 123456);
+        FTable->InsertHighScore(3, std::string(MaxNameLength, 'W'), 98765432, 4321);
+        TForm3 form(*FTable);
         form.show();
         QApplication::setActiveWindow(&form);
         QVERIFY(QTest::qWaitForWindowActive(&form));

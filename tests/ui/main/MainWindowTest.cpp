@@ -2,12 +2,12 @@
 #include "ui/MainWindow.h"
 #include "core/VirtualKeys.h"
 #include "ui/ClientArea.h"
-#include "ui/ErrorBox.h"
 #include "ui/KeyMap.h"
 #include "ui/KeysBox.h"
 #include "ui/NamePrompt.h"
-#include "ui/NameText.h"
 #include "ui/Pictures.h"
+#include "ui/common/ErrorBox.h"
+#include "ui/common/NameText.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,7 +1,9 @@
 // The settings window: clamped positions, one step per track click, labels
 // that follow a dragged thumb, and OK / Cancel / a failed save.
 #include "ui/options/Options.h"
-#include "tests/ui/options/StubGame.h"
+#include "store/GameSettings.h"
+#include "store/IniFile.h"
+#include "tests/TestFiles.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,22 +21,12 @@
 #include <QTest>
 #include <QTimer>
 
-#include <fstream>
+#include <functional>
 #include <memory>
-#include <optional>
-#include <sstream>
 
 namespace {
 
-std::optional<std::string> ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return std::nullopt;
-    }
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
+using testfiles::ReadFileIfAny;
 
 QRect ThumbRect(QScrollBar* bar) {
     QStyleOptionSlider option;
@@ -76,18 +68,28 @@ class TestSettingsWindow : public QObject {
 
 private:
     std::unique_ptr<QTemporaryDir> FDir;
-    std::unique_ptr<TStubGame> FGame;
+    std::unique_ptr<TGameSettings> FSettings;
+    // Where the window saves: the test's profile.
+    std::function<std::string()> FProfilePath = [this] { return Profile(); };
 
     std::string Profile() const { return FDir->filePath("Brindlex.ini").toStdString(); }
+
+    // Writes text as the whole profile file and loads the settings from it,
+    // as start-up does.
+    void LoadProfile(const std::string& text) {
+        testfiles::WriteFile(Profile(), text);
+        TIniFile ini(Profile());
+        FSettings->LoadSettings(ini);
+    }
 
 private Q_SLOTS:
     void init() {
         FDir = std::make_unique<QTemporaryDir>();
-        FGame = std::make_unique<TStubGame>(Profile());
+        FSettings = std::make_unique<TGameSettings>();
     }
 
     void windowLooksAsDesigned() {
-        tForm2 form(*FGame);
+        tForm2 form(*FSettings, FProfilePath);
         QCOMPARE(form.objectName(), QStringLiteral("Form2"));
         QCOMPARE(form.windowTitle(), QStringLiteral("Settings"));
         QVERIFY(!form.isVisible());
@@ -186,10 +188,10 @@ private Q_SLOTS:
         QFETCH(int, speed);
         QFETCH(bool, next);
         if (!profile.isEmpty()) {
-            FGame->LoadProfile(profile.toStdString());
+            LoadProfile(profile.toStdString());
         }
-        const TGameSettings loaded = *FGame;
-        tForm2 form(*FGame);
+        const TGameSettings loaded = *FSettings;
+        tForm2 form(*FSettings, FProfilePath);
         QCOMPARE(form.scrlHeight->value(), height);
         QCOMPARE(form.scrlLvlChg->value(), lvlChg);
         QCOMPARE(form.scrlSpeed->value(), speed);
@@ -198,18 +200,18 @@ private Q_SLOTS:
         QCOMPARE(form.lblSpeedV->text(), QString::number(speed));
         QCOMPARE(form.chkNext->isChecked(), next);
         // Showing the values changes nothing in effect...
-        QCOMPARE(FGame->StartingHeight, loaded.StartingHeight);
-        QCOMPARE(FGame->LevelChange, loaded.LevelChange);
-        QCOMPARE(FGame->Speed, loaded.Speed);
+        QCOMPARE(FSettings->StartingHeight, loaded.StartingHeight);
+        QCOMPARE(FSettings->LevelChange, loaded.LevelChange);
+        QCOMPARE(FSettings->Speed, loaded.Speed);
 
         // ...until OK takes what the window shows.
         form.show();
         form.btnOk->click();
-        QCOMPARE(FGame->StartingHeight, height);
-        QCOMPARE(FGame->LevelChange, lvlChg);
-        QCOMPARE(FGame->Speed, speed);
-        QCOMPARE(FGame->ShowNext, next);
-        TStubGame reloaded(Profile());
+        QCOMPARE(FSettings->StartingHeight, height);
+        QCOMPARE(FSettings->LevelChange, lvlChg);
+        QCOMPARE(FSettings->Speed, speed);
+        QCOMPARE(FSettings->ShowNext, next);
+        TGameSettings reloaded;
         TIniFile ini(Profile());
         reloaded.LoadSettings(ini);
         QCOMPARE(reloaded.StartingHeight, height);
@@ -219,7 +221,7 @@ private Q_SLOTS:
     }
 
     void valueLabelsGrowToTheRight() {
-        tForm2 form(*FGame);
+        tForm2 form(*FSettings, FProfilePath);
         form.scrlSpeed->setValue(9);
         const int oneDigit = form.lblSpeedV->width();
         form.scrlSpeed->setValue(10);
@@ -229,7 +231,7 @@ private Q_SLOTS:
     }
 
     void clickInTheTrackMovesByOne() {
-        tForm2 form(*FGame);
+        tForm2 form(*FSettings, FProfilePath);
         form.show();
         QScrollBar* bar = form.scrlLvlChg;
         QStyleOptionSlider option;
@@ -256,7 +258,7 @@ private Q_SLOTS:
     // A focused bar follows the arrow keys the way they point: Right is one
     // more, Left one less (Qt's scroll bars invert them unless told not to).
     void arrowKeysOnAFocusedBarMoveItByOne() {
-        tForm2 form(*FGame);
+        tForm2 form(*FSettings, FProfilePath);
         form.show();
         struct Case {
             QScrollBar* bar;
@@ -284,7 +286,7 @@ private Q_SLOTS:
             [previous = QApplication::style()->name()] { QApplication::setStyle(previous); });
         for (const char* style : {"Fusion", "Windows"}) {
             QApplication::setStyle(QStyleFactory::create(QString::fromLatin1(style)));
-            tForm2 form(*FGame);
+            tForm2 form(*FSettings, FProfilePath);
             form.show();
             QApplication::setActiveWindow(&form);
             QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -313,7 +315,7 @@ private Q_SLOTS:
     }
 
     void draggingTheThumbUpdatesTheLabelBeforeRelease() {
-        tForm2 form(*FGame);
+        tForm2 form(*FSettings, FProfilePath);
         form.show();
         QScrollBar* bar = form.scrlLvlChg;
         const QPoint grip = ThumbRect(bar).center();
@@ -328,16 +330,16 @@ private Q_SLOTS:
         QCOMPARE(form.lblLvlChgV->text(), QStringLiteral("90"));
         SendMouse(bar, QEvent::MouseButtonRelease, grip + QPoint(bar->width(), 0), Qt::NoButton);
         QCOMPARE(bar->value(), 90);
-        QCOMPARE(FGame->LevelChange, 35);
+        QCOMPARE(FSettings->LevelChange, 35);
     }
 
     void okWritesAllFourKeysInOrder() {
-        tForm2 form(*FGame);
+        tForm2 form(*FSettings, FProfilePath);
         form.show();
-        QVERIFY(!ReadFile(Profile()));
+        QVERIFY(!ReadFileIfAny(Profile()));
         form.btnOk->click();
         QVERIFY(!form.isVisible());
-        QCOMPARE(ReadFile(Profile()).value_or("(none)"),
+        QCOMPARE(ReadFileIfAny(Profile()).value_or("(none)"),
                  std::string("[Settings]\nStarting_Height=0\nLevel_Change=35\nSpeed=10\n"
                              "Show_Next=1\n"));
 
@@ -347,29 +349,45 @@ private Q_SLOTS:
         form.scrlSpeed->setValue(7);
         form.chkNext->setChecked(false);
         form.btnOk->click();
-        QCOMPARE(FGame->StartingHeight, 3);
-        QCOMPARE(FGame->LevelChange, 50);
-        QCOMPARE(FGame->Speed, 7);
-        QCOMPARE(FGame->ShowNext, false);
-        QCOMPARE(ReadFile(Profile()).value_or("(none)"),
+        QCOMPARE(FSettings->StartingHeight, 3);
+        QCOMPARE(FSettings->LevelChange, 50);
+        QCOMPARE(FSettings->Speed, 7);
+        QCOMPARE(FSettings->ShowNext, false);
+        QCOMPARE(ReadFileIfAny(Profile()).value_or("(none)"),
                  std::string("[Settings]\nStarting_Height=3\nLevel_Change=50\nSpeed=7\n"
                              "Show_Next=0\n"));
     }
 
+    // The profile's place may change while the program runs (a folder made
+    // read-only, a configuration folder set up): each OK asks for it anew.
+    void okSavesWhereTheProfileLiesAtThatMoment() {
+        std::string place = FDir->filePath("first.ini").toStdString();
+        tForm2 form(*FSettings, [&place] { return place; });
+        form.show();
+        form.btnOk->click();
+        const std::string first = place;
+        place = FDir->filePath("second.ini").toStdString();
+        form.show();
+        form.scrlSpeed->setValue(4);
+        form.btnOk->click();
+        QVERIFY(ReadFileIfAny(first).value_or("").find("Speed=10\n") != std::string::npos);
+        QVERIFY(ReadFileIfAny(place).value_or("").find("Speed=4\n") != std::string::npos);
+    }
+
     void okKeepsTheRestOfTheProfile() {
         const std::string before = "[HighScores]\r\nName1=Ann\r\n[Settings]\r\nSpeed=4\r\n";
-        FGame->LoadProfile(before);
-        tForm2 form(*FGame);
+        LoadProfile(before);
+        tForm2 form(*FSettings, FProfilePath);
         form.btnOk->click();
-        QCOMPARE(ReadFile(Profile()).value_or("(none)"),
+        QCOMPARE(ReadFileIfAny(Profile()).value_or("(none)"),
                  std::string("[HighScores]\r\nName1=Ann\r\n[Settings]\r\nSpeed=4\r\n"
                              "Starting_Height=0\r\nLevel_Change=35\r\nShow_Next=1\r\n"));
     }
 
     void failedSaveShowsTheErrorAndKeepsTheWindowOpen() {
         const std::string missing = FDir->filePath("gone/Brindlex.ini").toStdString();
-        TStubGame game(missing);
-        tForm2 form(game);
+        TGameSettings settings;
+        tForm2 form(settings, [missing] { return missing; });
         form.show();
         form.scrlSpeed->setValue(3);
         form.chkNext->setChecked(false);
@@ -382,19 +400,19 @@ private Q_SLOTS:
         QCOMPARE(form.scrlSpeed->value(), 3);
         QVERIFY(!form.chkNext->isChecked());
         // In effect although not saved.
-        QCOMPARE(game.Speed, 3);
-        QCOMPARE(game.ShowNext, false);
+        QCOMPARE(settings.Speed, 3);
+        QCOMPARE(settings.ShowNext, false);
         QVERIFY(!QFileInfo::exists(QString::fromStdString(missing)));
     }
 
     void cancelAndTheCloseBoxOnlyHide() {
-        QPointer<tForm2> form = new tForm2(*FGame);
+        QPointer<tForm2> form = new tForm2(*FSettings, FProfilePath);
         form->show();
         form->scrlSpeed->setValue(3);
         form->btnCancel->click();
         QVERIFY(!form->isVisible());
-        QCOMPARE(FGame->Speed, 10);
-        QVERIFY(!ReadFile(Profile()));
+        QCOMPARE(FSettings->Speed, 10);
+        QVERIFY(!ReadFileIfAny(Profile()));
 
         // The controls keep the player's values; OK saves those later.
         form->show();
@@ -404,16 +422,16 @@ private Q_SLOTS:
         QVERIFY(form);
         QVERIFY(!form->isVisible());
         QVERIFY(!form->testAttribute(Qt::WA_QuitOnClose));
-        QCOMPARE(FGame->Speed, 10);
+        QCOMPARE(FSettings->Speed, 10);
         form->show();
         form->btnOk->click();
-        QCOMPARE(FGame->Speed, 3);
-        QVERIFY(ReadFile(Profile()).value_or("").find("Speed=3\n") != std::string::npos);
+        QCOMPARE(FSettings->Speed, 3);
+        QVERIFY(ReadFileIfAny(Profile()).value_or("").find("Speed=3\n") != std::string::npos);
         delete form;
     }
 
     void escapePressesNeitherButtonEnterPressesTheFocusedOne() {
-        tForm2 form(*FGame);
+        tForm2 form(*FSettings, FProfilePath);
         form.show();
         QApplication::setActiveWindow(&form);
         QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -426,13 +444,13 @@ private Q_SLOTS:
         form.scrlSpeed->setFocus();
         QTest::keyClick(form.scrlSpeed, Qt::Key_Return);
         QVERIFY(form.isVisible());
-        QCOMPARE(FGame->Speed, 10);
-        QVERIFY(!ReadFile(Profile()));
+        QCOMPARE(FSettings->Speed, 10);
+        QVERIFY(!ReadFileIfAny(Profile()));
 
         form.btnOk->setFocus();
         QTest::keyClick(form.btnOk, Qt::Key_Return);
         QVERIFY(!form.isVisible());
-        QCOMPARE(FGame->Speed, 3);
+        QCOMPARE(FSettings->Speed, 3);
     }
 
     // BRINDLEX_SCREENSHOTS=<dir> keeps a picture of the window to look at.
@@ -441,8 +459,8 @@ private Q_SLOTS:
         if (directory.isEmpty()) {
             QSKIP("BRINDLEX_SCREENSHOTS not set");
         }
-        FGame->LoadProfile("[Settings]\nLevel_Change=90\nSpeed=3\n");
-        tForm2 form(*FGame);
+        LoadProfile("[Settings]\nLevel_Change=90\nSpeed=3\n");
+        tForm2 form(*FSettings, FProfilePath);
         form.show();
         QVERIFY(form.grab().save(directory + "/settings.png"));
     }

@@ -1,4 +1,4 @@
-#include "ui/Fonts.h"
+#include "ui/common/Fonts.h"
 
 QFont SansFont(int pixelSize) {
     QFont font;

@@ -1,4 +1,4 @@
-#include "ui/NameText.h"
+#include "ui/common/NameText.h"
 
 #include <QByteArrayView>
 #include <QStringDecoder>
