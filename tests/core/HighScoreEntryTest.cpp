@@ -235,17 +235,22 @@ TEST(EnterHighScore, AFailedSaveLeavesTheGameEndedAndTheEntryInMemory) {
     EXPECT_EQ(host.HiName[1], "Ann");
 }
 
-// The file's table as "name score jewels" lines, place 1 first.
+// A table as "name score jewels" lines, place 1 first.
+std::string TableRows(const THighScoreTable& table) {
+    std::string rows;
+    for (int n = 1; n <= 10; ++n) {
+        rows += table.HiName[n] + " " + std::to_string(table.HiScore[n]) + " " +
+                std::to_string(table.HiJewels[n]) + "\n";
+    }
+    return rows;
+}
+
+// The file's table, as TableRows gives it.
 std::string FileTable(const std::string& path) {
     ScriptedHost reader;
     reader.ProfileFile = path;
     LoadTable(reader);
-    std::string rows;
-    for (int n = 1; n <= 10; ++n) {
-        rows += reader.HiName[n] + " " + std::to_string(reader.HiScore[n]) + " " +
-                std::to_string(reader.HiJewels[n]) + "\n";
-    }
-    return rows;
+    return TableRows(reader);
 }
 
 // Two copies of the game on one profile, each with the table it loaded at
@@ -281,12 +286,7 @@ TEST(EnterHighScore, TwoCopiesKeepEachOthersScores) {
                                  "Nobody 700 70\nNobody 600 60\nNobody 500 50\n";
     EXPECT_EQ(FileTable(a.ProfileFileName()), expected);
     EXPECT_EQ(ReadFile(a.ProfileFileName()).rfind(kept, 0), 0u) << "the other lines stay";
-    std::string inMemory;
-    for (int n = 1; n <= 10; ++n) {
-        inMemory += a.HiName[n] + " " + std::to_string(a.HiScore[n]) + " " +
-                    std::to_string(a.HiJewels[n]) + "\n";
-    }
-    EXPECT_EQ(inMemory, expected) << "the table in memory is the one saved";
+    EXPECT_EQ(TableRows(a), expected) << "the table in memory is the one saved";
 }
 
 // While the prompt was open, other copies filled the table with better

@@ -21,15 +21,8 @@ start_xvfb
 export DISPLAY=$display QT_QPA_PLATFORM=xcb
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_STYLE_OVERRIDE
 
-"$work/brindlex" &
-app_pid=$!
-window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Brindlex$' | head -n 1)
-[ -n "$window" ] || fail "the game window did not appear"
-xdotool windowfocus --sync "$window"
+open_game "$work/brindlex"
 
-# The client area fills the bottom 598 pixels of the window, under the menu bar.
-eval "$(xdotool getwindowgeometry --shell "$window")"
-origin_x=$X origin_y=$((Y + HEIGHT - 598))
 shoot() { # file: the client area
     import -window root -crop "362x598+$origin_x+$origin_y" +repage "$work/$1"
 }

@@ -22,16 +22,8 @@ profile=$work/Brindlex.ini
 start_xvfb
 export DISPLAY=$display QT_QPA_PLATFORM=xcb
 
-"$work/brindlex" &
-app_pid=$!
-window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Brindlex$' | head -n 1)
-[ -n "$window" ] || fail "the game window did not appear"
-xdotool windowfocus --sync "$window"
+open_game "$work/brindlex"
 
-# Where cell (c, r) of the well is on the screen: the client area fills the
-# bottom 598 pixels of the window, under the menu bar.
-eval "$(xdotool getwindowgeometry --shell "$window")"
-origin_x=$X origin_y=$((Y + HEIGHT - 598))
 screen_pixel() { # c r
     import -window root "$work/shot.png"
     convert "$work/shot.png" -format "%[pixel:p{$((origin_x + ($1 - 1) * 46 + 23)),$((origin_y + ($2 - 1) * 46 + 17))}]" info:

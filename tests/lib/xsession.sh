@@ -1,8 +1,9 @@
 # Sourced by the tests that start the real program on a private X server. It
-# gives them a scratch folder, $work; fail, which says why and exits; and
+# gives them a scratch folder, $work; fail, which says why and exits;
 # start_xvfb, which starts Xvfb on a display it picks itself and sets
-# $display to its name (":N"). At exit it stops the programs whose ids are in
-# $app_pid (one or several), stops the server and removes $work.
+# $display to its name (":N"); and open_game. At exit it stops the programs
+# whose ids are in $app_pid (one or several), stops the server and removes
+# $work.
 work=$(mktemp -d)
 xvfb_pid= app_pid=
 cleanup() {
@@ -21,4 +22,18 @@ start_xvfb() {
     for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
     [ -s "$work/display" ] || fail "Xvfb did not start"
     display=:$(head -n 1 "$work/display")
+}
+
+# Starts the game PROGRAM on $DISPLAY and gives its window the focus. Sets
+# app_pid, window, and origin_x, origin_y: where the client area begins on the
+# screen (it fills the bottom 598 pixels of the window, under the menu bar).
+open_game() {
+    "$1" &
+    app_pid=$!
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Brindlex$' | head -n 1)
+    [ -n "$window" ] || fail "the game window did not appear"
+    xdotool windowfocus --sync "$window"
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    origin_x=$X origin_y=$((Y + HEIGHT - 598))
 }
