@@ -6,15 +6,16 @@
 #include <algorithm>
 
 int32_t TGame::EffectiveStartingHeight() const {
-    return std::clamp<int32_t>(StartingHeight, 0, 10);
+    return std::clamp(StartingHeight, StartingHeightRange.Min, StartingHeightRange.Max);
 }
 
 uint32_t TGame::JewelsPerLevel() const {
-    return static_cast<uint32_t>(std::clamp<int32_t>(LevelChange, 10, 90));
+    return static_cast<uint32_t>(
+        std::clamp(LevelChange, LevelChangeRange.Min, LevelChangeRange.Max));
 }
 
 int32_t TGame::StepInterval() const {
-    const int32_t speed = std::clamp<int32_t>(Speed, 1, 10);
+    const int32_t speed = std::clamp(Speed, SpeedRange.Min, SpeedRange.Max);
     // From level 11 on the trio keeps level 10's pace instead of racing or stalling.
     const int32_t level = static_cast<int32_t>(std::min<uint32_t>(Level, 10));
     return (150 - 10 * speed) * (11 - level);

@@ -5,6 +5,16 @@
 
 class TCustomIniFile;
 
+// The range the settings window offers for a number setting. The profile may
+// hold any number; the game uses it clamped into this range.
+struct TSettingRange {
+    int32_t Min;
+    int32_t Max;
+};
+constexpr TSettingRange StartingHeightRange{0, 10};
+constexpr TSettingRange LevelChangeRange{10, 90};
+constexpr TSettingRange SpeedRange{1, 10};
+
 struct TGameSettings {
     int32_t StartingHeight = 0; // rows of random jewels a new game starts with
     int32_t LevelChange = 35;   // jewels to level up

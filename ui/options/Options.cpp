@@ -64,13 +64,12 @@ public:
     }
 };
 
-QScrollBar* MakeBar(QWidget* parent, const char* name, QStyle* style, int y, int minimum,
-                    int maximum) {
+QScrollBar* MakeBar(QWidget* parent, const char* name, QStyle* style, int y, TSettingRange range) {
     auto* bar = new QScrollBar(Qt::Horizontal, parent);
     bar->setObjectName(QString::fromLatin1(name));
     bar->setStyle(style);
     bar->setGeometry(128, y, 193, 25);
-    bar->setRange(minimum, maximum);
+    bar->setRange(range.Min, range.Max);
     bar->setSingleStep(1);
     bar->setPageStep(1);
     bar->setTracking(true);
@@ -125,9 +124,9 @@ tForm2::tForm2(TGameSettings& settings, std::function<std::string()> profilePath
 
     auto* trackStep = new TTrackStepStyle;
     trackStep->setParent(this);
-    scrlHeight = MakeBar(this, "scrlHeight", trackStep, 8, 0, 10);
-    scrlLvlChg = MakeBar(this, "scrlLvlChg", trackStep, 40, 10, 90);
-    scrlSpeed = MakeBar(this, "scrlSpeed", trackStep, 72, 1, 10);
+    scrlHeight = MakeBar(this, "scrlHeight", trackStep, 8, StartingHeightRange);
+    scrlLvlChg = MakeBar(this, "scrlLvlChg", trackStep, 40, LevelChangeRange);
+    scrlSpeed = MakeBar(this, "scrlSpeed", trackStep, 72, SpeedRange);
 
     chkNext = new QCheckBox(QStringLiteral("Show next  block"), this);
     chkNext->setObjectName(QStringLiteral("chkNext"));
