@@ -1,6 +1,8 @@
 #include "store/LockedReplace.h"
 
+#include "store/FileDescriptor.h"
 #include "store/IniFileTesting.h"
+#include "store/ProfileLock.h"
 
 #include <cerrno>
 #include <climits>
@@ -10,7 +12,6 @@
 #include <fcntl.h>
 #include <optional>
 #include <random>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -36,27 +37,6 @@ constexpr off_t MaxProfileSize = off_t{1} << 20;
 
 // Symbolic links followed before giving up, as the kernel does.
 constexpr int MaxLinkHops = 40;
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd = -1) : FFd(fd) {}
-    ~FileDescriptor() { Reset(); }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-    int Get() const { return FFd; }
-    bool Valid() const { return FFd >= 0; }
-    int Release() { return std::exchange(FFd, -1); }
-    void Reset(int fd = -1) {
-        if (FFd >= 0) {
-            ::close(FFd);
-        }
-        FFd = fd;
-    }
-
-private:
-    int FFd;
-};
 
 enum class LoadResult { Loaded, Missing, Refused };
 
@@ -336,30 +316,6 @@ TFileStamp StampOf(const struct stat& info) {
     return stamp;
 }
 
-// Two copies of the program must not both read the old file and each write
-// back only their own batch. The lock file is never removed: a writer
-// waiting on a removed lock file would lock nothing.
-class TProfileLock {
-public:
-    // Gives "" once the lock is held, otherwise why it could not be taken.
-    std::string Take(const std::string& target) {
-        FFile.Reset(::open((target + ".lock").c_str(),
-                           O_RDWR | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
-        if (!FFile.Valid()) {
-            return Reason(errno, true);
-        }
-        while (::flock(FFile.Get(), LOCK_EX) != 0) {
-            if (errno != EINTR) {
-                return Reason(errno, false);
-            }
-        }
-        return {};
-    }
-
-private:
-    FileDescriptor FFile;
-};
-
 } // namespace
 
 void SetIniFileFailure(std::optional<IniFileStep> step) {
@@ -407,8 +363,9 @@ std::string ReplaceLocked(const std::string& path,
     const std::string name = target.substr(directory.size());
 
     TProfileLock lock;
-    if (std::string why = lock.Take(target); !why.empty()) {
-        return why;
+    bool creating = false;
+    if (const int error = lock.Take(directory, target, creating)) {
+        return Reason(error, creating);
     }
     const std::string temporaryPrefix = "." + name + ".";
     RemoveStaleTemporaries(directory, temporaryPrefix);
