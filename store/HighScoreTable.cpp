@@ -87,6 +87,10 @@ void THighScoreTable::SaveNewHighScore(TIniFile& ini, const std::string& name, u
                                        uint32_t jewels) {
     FUnsaved.push_back({name, score, jewels});
     InsertEntry(FUnsaved.back());
+    SaveUnsavedScores(ini);
+}
+
+void THighScoreTable::SaveUnsavedScores(TIniFile& ini) {
     THighScoreTable saved;
     ini.WriteBatch([&](TCustomIniFile& profile) {
         saved.LoadHighScores(profile);

@@ -45,6 +45,10 @@ struct THighScoreTable {
     // save fails, EIniFileException is raised, the file stays as it was and
     // the entry stays here, to be saved with the next one.
     void SaveNewHighScore(TIniFile& ini, const std::string& name, uint32_t score, uint32_t jewels);
+    // True while an entry whose save failed waits to be saved.
+    bool HasUnsavedScores() const { return !FUnsaved.empty(); }
+    // Saves the entries whose save failed, as SaveNewHighScore saves its own.
+    void SaveUnsavedScores(TIniFile& ini);
 
     // The first place whose score is below score (unsigned), 0 for none.
     int HighScorePlace(uint32_t score) const;

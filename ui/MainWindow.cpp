@@ -174,7 +174,17 @@ void TForm1::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    RetryHighScoreSaveAtExit();
     QApplication::quit();
+}
+
+void TForm1::RetryHighScoreSaveAtExit() {
+    try {
+        RetryHighScoreSave();
+    } catch (const std::exception& e) {
+        ShowErrorBox(ErrorBoxText(QString::fromLocal8Bit(e.what())) + u'\n' +
+                     tr("The new high score could not be saved."));
+    }
 }
 
 void TForm1::mniExitClick() {

@@ -76,6 +76,9 @@ private:
     // Runs a command; a game it played may have ended because the window was
     // closed, and then the window closes now.
     template <typename Command> void RunCommand(Command&& command);
+    // A high score whose save failed gets its last chance as the program
+    // ends; if it fails again, the player is told that it is lost.
+    void RetryHighScoreSaveAtExit();
 
     TClientArea* FClient;
     std::string FProfileFile;

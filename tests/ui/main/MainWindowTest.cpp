@@ -1,6 +1,8 @@
 // The game window on Qt's offscreen platform: its layout, menu, keys, dialogs.
 #include "ui/MainWindow.h"
 #include "core/VirtualKeys.h"
+#include "store/IniFile.h"
+#include "store/IniFileTesting.h"
 #include "ui/ClientArea.h"
 #include "ui/KeyMap.h"
 #include "ui/KeysBox.h"
@@ -10,12 +12,14 @@
 #include "ui/common/NameText.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -611,6 +615,43 @@ private slots:
         QCOMPARE(form.HiName[1], std::string("Ann"));
         QVERIFY(!form.GameRunning());
         QVERIFY(form.mniNew->isEnabled());
+    }
+
+    // An entry whose save failed (here a disk that fills up) is saved as the
+    // program ends; when that save fails too, the error box says so.
+    void aFailedHighScoreSaveIsTriedOnceMoreAtExit() {
+        for (const bool failsAgain : {false, true}) {
+            TForm1 form(Profile());
+            form.show();
+            SetIniFileFailure(IniFileStep::Write);
+            auto clearFailure = qScopeGuard([] { SetIniFileFailure(std::nullopt); });
+            {
+                TIniFile ini(form.ProfileFileName());
+                QVERIFY_THROWS_EXCEPTION(EIniFileException,
+                                         form.SaveNewHighScore(ini, "Ann", 5000, 50));
+            }
+            if (!failsAgain) {
+                SetIniFileFailure(std::nullopt);
+            }
+            QString shown;
+            if (failsAgain) {
+                WhenModalOpens([&shown](QWidget* modal) {
+                    shown = modal->findChild<QLabel*>("qt_msgbox_label")->text();
+                    QTest::keyClick(modal, Qt::Key_Return);
+                });
+            }
+            form.close();
+            SetIniFileFailure(std::nullopt);
+            TIniFile ini(form.ProfileFileName());
+            QCOMPARE(ini.ReadText("HighScores", "Name1", "none"), failsAgain ? "none" : "Ann");
+            QCOMPARE(shown, failsAgain
+                                ? QStringLiteral("Unable to write to ") +
+                                      QString::fromStdString(form.ProfileFileName()) +
+                                      QStringLiteral(": the disk is full.\n"
+                                                     "The new high score could not be saved.")
+                                : QString());
+            QFile::remove(QString::fromStdString(form.ProfileFileName()));
+        }
     }
 
     void theNamePromptClosesAtOnceWhenTheProgramIsEnding() {
