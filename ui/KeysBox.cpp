@@ -87,7 +87,11 @@ TKeysBox::TKeysBox(QWidget* parent) : QDialog(parent) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->setCenterButtons(true);
     // OK is both the default and the cancel button: Enter and Esc close the box.
-    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    ok->setDefault(true);
+    // Some desktops' styles give standard buttons a theme icon; no other
+    // button of the game has one.
+    ok->setIcon(QIcon());
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
 

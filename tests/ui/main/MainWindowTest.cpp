@@ -12,15 +12,18 @@
 #include "ui/common/NameText.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -296,6 +299,31 @@ private slots:
                      "Left:\t\tLeft or numpad 4\r\nRight:\t\tRight or numpad 6\r\nDown:\t\tDown "
                      "or numpad 2\r\nRotate down:\tCtrl or numpad 5\r\nRotate up:\tShift or "
                      "numpad 8\r\nStart new game:\tSpace\r\nPause:\t\tPause\r\nEnd game:\tEsc"));
+    }
+
+    // Not even under a style that gives standard buttons their theme icons.
+    void keysBoxHasAnOkButtonWithoutIcon() {
+        class IconButtonsStyle : public QProxyStyle {
+        public:
+            using QProxyStyle::QProxyStyle;
+            int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                          QStyleHintReturn* data) const override {
+                return hint == SH_DialogButtonBox_ButtonsHaveIcons
+                           ? 1
+                           : QProxyStyle::styleHint(hint, option, widget, data);
+            }
+        };
+        const QString styleName = QApplication::style()->name();
+        QApplication::setStyle(new IconButtonsStyle(QStyleFactory::create(styleName)));
+        auto restore = qScopeGuard([&] { QApplication::setStyle(styleName); });
+        TForm1 form(Profile());
+        TKeysBox box(&form);
+        const QList<QPushButton*> buttons = box.findChildren<QPushButton*>();
+        QCOMPARE(buttons.size(), 1);
+        QCOMPARE(buttons[0]->text(), QStringLiteral("OK"));
+        QVERIFY(buttons[0]->icon().isNull());
+        QDialogButtonBox probe(QDialogButtonBox::Ok);
+        QVERIFY2(!probe.button(QDialogButtonBox::Ok)->icon().isNull(), "the style gives icons");
     }
 
     // Measured on the drawn box, for the font it has and for others: every
