@@ -28,10 +28,11 @@ int main(int argc, char** argv) {
     // saves, wherever that lies at the moment.
     const auto profilePath = [form1] { return form1->ProfileFileName(); };
     auto* form2 = new tForm2(*form1, profilePath, form1);
-    auto* form3 = new TForm3(*form1, form1);
+    auto* form3 = new TForm3(*form1);
     form1->SetSecondaryWindows(form2, form3);
 
     const int result = TApplication::exec();
-    delete form1; // and the two windows it owns
+    delete form3; // a window of its own
+    delete form1; // and the settings window it owns
     return result;
 }
