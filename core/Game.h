@@ -87,8 +87,8 @@ private:
     void CountAndScore(uint16_t matches, uint16_t removed, uint8_t pass);
     void AnimateVanish(const TWellMarks& Marked);
     void LetJewelsFall();
-    // Between two frames of a cascade: waits, handling events, until no menu is open.
-    void HoldWhileMenuOpen();
+    // Between two frames of a cascade: waits, handling events, while the menu bar is in use.
+    void HoldWhileMenuActive();
 
     bool FGameRunning = false;
 };

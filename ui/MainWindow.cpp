@@ -5,6 +5,7 @@
 #include "ui/ClientArea.h"
 #include "ui/KeyMap.h"
 #include "ui/KeysBox.h"
+#include "ui/MenuBar.h"
 #include "ui/NamePrompt.h"
 #include "ui/Pictures.h"
 #include "ui/common/ErrorBox.h"
@@ -87,7 +88,9 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::CreateMenu() {
-    QMenuBar* bar = menuBar();
+    FMenuBar = new TMenuBar(this);
+    setMenuBar(FMenuBar);
+    QMenuBar* bar = FMenuBar;
     bar->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* game = bar->addMenu(QStringLiteral("&Game"));
     game->setObjectName(QStringLiteral("N1"));
@@ -261,7 +264,7 @@ void TForm1::ProcessMessages() {
     FClient->Flush();
 }
 
-void TForm1::WaitTurn(uint32_t msUntilStep) {
+void TForm1::SleepUntilEvent(uint32_t msUntilStep) {
     FClient->Flush();
     if (msUntilStep == 0) {
         return;
@@ -278,14 +281,9 @@ void TForm1::WaitTurn(uint32_t msUntilStep) {
     FClient->Flush();
 }
 
-bool TForm1::MenuOpen() {
-    // A menu of the bar is a popup that stays open between two passes of the
-    // event loop; the settings and high-scores windows are no menus and hold
-    // nothing.
-    const auto items = menuBar()->actions();
-    return std::any_of(items.begin(), items.end(), [](const QAction* item) {
-        return item->menu() != nullptr && item->menu()->isVisible();
-    });
+bool TForm1::MenuActive() {
+    // The settings and high-scores windows are no menus and hold nothing.
+    return FMenuBar->InUse();
 }
 
 uint32_t TForm1::GetTickCount() {

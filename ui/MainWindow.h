@@ -9,6 +9,7 @@
 class QAction;
 class QLabel;
 class TClientArea;
+class TMenuBar;
 
 class TForm1 : public QMainWindow, public TGame {
     Q_OBJECT
@@ -49,8 +50,8 @@ public:
                       const std::string& level) override;
     void EnableGameMenu(bool gameRunning) override;
     void ProcessMessages() override;
-    void WaitTurn(uint32_t msUntilStep) override;
-    bool MenuOpen() override;
+    void SleepUntilEvent(uint32_t msUntilStep) override;
+    bool MenuActive() override;
     uint32_t GetTickCount() override;
     void Sleep(uint32_t ms) override;
     bool QueryPerformanceCounter(int64_t& counter) override;
@@ -81,6 +82,7 @@ private:
     void RetryHighScoreSaveAtExit();
 
     TClientArea* FClient;
+    TMenuBar* FMenuBar = nullptr;
     std::string FProfileFile;
     bool FTerminated = false;
     QWidget* FSettingsWindow = nullptr;

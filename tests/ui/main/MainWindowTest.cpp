@@ -201,25 +201,25 @@ private slots:
         form.show();
         QApplication::setActiveWindow(&form);
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        QVERIFY(!form.MenuOpen());
+        QVERIFY(!form.MenuActive());
         for (QAction* item : form.menuBar()->actions()) {
             form.menuBar()->setActiveAction(item);
             QVERIFY(item->menu()->isVisible());
-            QVERIFY(form.MenuOpen());
+            QVERIFY(form.MenuActive());
             QTest::keyClick(item->menu(), Qt::Key_Escape);
             QTest::keyClick(form.menuBar(), Qt::Key_Escape);
             QVERIFY(!item->menu()->isVisible());
-            QVERIFY(!form.MenuOpen());
+            QVERIFY(!form.MenuActive());
         }
 
         bool inGame = false;
         bool held = true;
         QTimer::singleShot(50, [&] {
             inGame = form.GameRunning();
-            held = form.MenuOpen();
+            held = form.MenuActive();
             form.mniSettingsClick();
             QVERIFY(settings.isVisible());
-            held = held || form.MenuOpen();
+            held = held || form.MenuActive();
             form.mniAbort->trigger();
         });
         QMenu* game = form.menuBar()->actions()[0]->menu();
@@ -229,6 +229,68 @@ private slots:
         QVERIFY(inGame);
         QVERIFY(!held);
         QVERIFY(!form.GameRunning());
+    }
+
+    // After Esc in an open menu, and after a lone Alt, the bar keeps the
+    // keyboard: the game is held as by an open menu and the title is drawn
+    // highlighted, until Esc or a click in the well gives the keyboard back.
+    void theMenuBarHoldsTheKeyboardAfterEscAndALoneAlt() {
+        TForm1 form(Profile());
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QMenuBar* bar = form.menuBar();
+        QMenu* game = bar->actions()[0]->menu();
+        const auto title = [bar] {
+            return bar->grab().toImage().copy(bar->actionGeometry(bar->actions()[0]));
+        };
+        const QImage plain = title();
+        const struct {
+            const char* name;
+            std::function<void()> enter;
+            std::function<void()> leave;
+        } cases[] = {
+            {"Esc in the Game menu, then Esc",
+             [&] {
+                 QTest::keyClick(&form, Qt::Key_G, Qt::AltModifier);
+                 QVERIFY(game->isVisible());
+                 QVERIFY(form.MenuActive());
+                 QTest::keyClick(game, Qt::Key_Escape);
+             },
+             [&] { QTest::keyClick(bar, Qt::Key_Escape); }},
+            {"a lone Alt, then a click in the well",
+             [&] {
+                 QTest::keyPress(&form, Qt::Key_Alt, Qt::AltModifier);
+                 QTest::keyRelease(&form, Qt::Key_Alt);
+             },
+             [&] { QTest::mouseClick(form.ClientArea(), Qt::LeftButton, {}, QPoint(100, 300)); }},
+            {"a lone Alt, then Esc",
+             [&] {
+                 QTest::keyPress(&form, Qt::Key_Alt, Qt::AltModifier);
+                 QTest::keyRelease(&form, Qt::Key_Alt);
+             },
+             [&] { QTest::keyClick(bar, Qt::Key_Escape); }},
+        };
+        for (const auto& c : cases) {
+            c.enter();
+            QVERIFY2(!game->isVisible(), c.name);
+            QVERIFY2(bar->hasFocus(), c.name);
+            QVERIFY2(form.MenuActive(), c.name);
+            QVERIFY2(title() != plain, c.name);
+            c.leave();
+            QVERIFY2(!form.MenuActive(), c.name);
+            QVERIFY2(form.hasFocus(), c.name);
+            QVERIFY2(title() == plain, c.name);
+        }
+        // Held with the keyboard, the bar still opens its menus by their letters.
+        QTest::keyPress(&form, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(&form, Qt::Key_Alt);
+        QTest::keyClick(bar, Qt::Key_O);
+        QMenu* options = bar->actions()[1]->menu();
+        QVERIFY(options->isVisible());
+        QTest::keyClick(options, Qt::Key_Escape);
+        QTest::keyClick(bar, Qt::Key_Escape);
+        QVERIFY(!form.MenuActive());
     }
 
     void mapsKeysToVirtualKeyCodes() {
