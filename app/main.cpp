@@ -4,10 +4,11 @@
 #include "app/CommandLine.h"
 #include "app/DisplayGuard.h"
 #include "ui/MainWindow.h"
+#include "ui/common/Centre.h"
 #include "ui/highscores/HighScores.h"
 #include "ui/options/Options.h"
 
-#include <QScreen>
+#include <QGuiApplication>
 
 #include <optional>
 
@@ -20,9 +21,7 @@ int main(int argc, char** argv) {
     guard.Release();
 
     auto* form1 = new TForm1();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        form1->move(screen->availableGeometry().center() - form1->frameGeometry().center());
-    }
+    CentreOnScreen(form1, QGuiApplication::primaryScreen());
     form1->show();
     // The settings window saves to the profile the game window reads and
     // saves, wherever that lies at the moment.

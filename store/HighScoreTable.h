@@ -70,6 +70,12 @@ std::string HighScorePrompt(int place, uint32_t score);
 // At most MaxNameLength characters of name, cut between characters.
 std::string CutName(const std::string& name);
 
-// A name as the table keeps it: one line, each run of control characters
-// (line breaks, tabs) a single space, at most MaxNameLength characters.
+// The characters a name never holds: the C0 and C1 controls (line breaks,
+// tabs, DEL) and the Unicode line and paragraph separators. The table and the
+// name prompt each turn a run of them into a single space.
+bool IsNameBreak(char32_t c);
+
+// A name as the table keeps it: one line, each run of name breaks a single
+// space, at most MaxNameLength characters. C1 controls and the separators
+// count only in a UTF-8 name; in an 8-bit code page their bytes are letters.
 std::string HighScoreName(const std::string& name);

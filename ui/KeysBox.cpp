@@ -1,10 +1,11 @@
 #include "ui/KeysBox.h"
 
+#include "ui/common/Centre.h"
+
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -98,10 +99,7 @@ TKeysBox::TKeysBox(QWidget* parent) : QDialog(parent) {
     // A dialog opens over its parent unless it has been placed; this one
     // belongs in the middle of the screen.
     adjustSize();
-    const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
-    if (screen != nullptr) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    CentreOnScreen(this, parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen());
 }
 
 QString TKeysBox::Text() const {

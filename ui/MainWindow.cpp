@@ -8,6 +8,7 @@
 #include "ui/MenuBar.h"
 #include "ui/NamePrompt.h"
 #include "ui/Pictures.h"
+#include "ui/common/Centre.h"
 #include "ui/common/ErrorBox.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/NameText.h"
@@ -16,7 +17,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
@@ -315,9 +315,7 @@ std::string TForm1::InputQuery(const std::string& caption, const std::string& pr
     FClient->Flush();
     TNamePrompt dialog(QString::fromStdString(caption), QString::fromStdString(prompt),
                        NameText(value), this);
-    if (const QScreen* screen = this->screen()) {
-        dialog.move(screen->geometry().center() - dialog.rect().center());
-    }
+    CentreOnScreen(&dialog, screen());
     dialog.exec();
     if (dialog.result() != QDialog::Accepted) {
         return value; // byte for byte, whatever its encoding

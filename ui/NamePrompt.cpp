@@ -10,17 +10,6 @@
 
 namespace {
 
-bool IsBreak(QChar c) {
-    switch (c.category()) {
-    case QChar::Other_Control:
-    case QChar::Separator_Line:
-    case QChar::Separator_Paragraph:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // The key a press or release belongs to: its scan code where the platform
 // gives one, so that Shift does not make a held "a" another key.
 quint64 KeyIdentity(const QKeyEvent& event) {
@@ -39,7 +28,8 @@ QValidator::State TNameValidator::validate(QString& input, int& pos) const {
         if (i == pos) {
             cursor = static_cast<int>(line.size());
         }
-        if (!IsBreak(input[i])) {
+        // Every name break lies in the Basic Multilingual Plane: one unit.
+        if (!IsNameBreak(input[i].unicode())) {
             line += input[i];
             inRun = false;
         } else if (!inRun) {
