@@ -280,7 +280,7 @@ See brindlex(6) for the keys and where the profile is kept.
     </message>
     <message>
         <source>Show next  block</source>
-        <translation>Показывать следующую тройку</translation>
+        <translation>Показ следующей тройки</translation>
     </message>
     <message>
         <source>Cancel</source>
