@@ -112,6 +112,17 @@ int Advance(const QFont& font, const QString& text) {
     return QFontMetrics(font).horizontalAdvance(text);
 }
 
+// With BRINDLEX_FIT_PICTURES set to a folder, every window checked is saved
+// there as LANGUAGE-WINDOW.png, to look at.
+void Picture(const QString& language, const char* name, QWidget* window) {
+    const QString folder = qEnvironmentVariable("BRINDLEX_FIT_PICTURES");
+    if (!folder.isEmpty()) {
+        window->grab().save(QStringLiteral("%1/%2-%3.png")
+                                .arg(folder, language.isEmpty() ? QStringLiteral("en") : language,
+                                     QLatin1String(name)));
+    }
+}
+
 // What a window manager's title bar needs beside the caption: a window menu
 // or icon and a close button.
 constexpr int TitleButtons = 64;
@@ -178,8 +189,9 @@ void CheckAccessLetters(TFit& fit, const QString& place, const QList<QAction*>& 
     }
 }
 
-void CheckMainWindow(TFit& fit, TForm1& form) {
+void CheckMainWindow(TFit& fit, TForm1& form, const QString& language) {
     form.show();
+    Picture(language, "game", &form);
     QMenuBar* bar = form.menuBar();
     CheckAccessLetters(fit, QStringLiteral("menu bar"), bar->actions());
     for (QAction* title : bar->actions()) {
@@ -196,8 +208,9 @@ void CheckMainWindow(TFit& fit, TForm1& form) {
     CheckTitle(fit, QStringLiteral("game window"), &form);
 }
 
-void CheckKeysBox(TFit& fit, TForm1& form) {
+void CheckKeysBox(TFit& fit, TForm1& form, const QString& language) {
     TKeysBox box(&form);
+    Picture(language, "keys", &box);
     const auto* text = box.findChild<TTabbedText*>();
     const QFontMetricsF metrics(text->font());
     for (const QString& line : text->Text().split(QStringLiteral("\r\n"))) {
@@ -223,10 +236,11 @@ void CheckKeysBox(TFit& fit, TForm1& form) {
     }
 }
 
-void CheckNamePrompt(TFit& fit) {
+void CheckNamePrompt(TFit& fit, const QString& language) {
     // The longest prompt: place 10, the highest score.
     TNamePrompt dialog(HighScoreCaption(), HighScorePrompt(10, 4294967295u), ShownName("Nobody"),
                        nullptr);
+    Picture(language, "prompt", &dialog);
     const QLabel* label = dialog.Label;
     const QRect wrapped =
         QFontMetrics(label->font())
@@ -240,8 +254,9 @@ void CheckNamePrompt(TFit& fit) {
     CheckTitle(fit, QStringLiteral("name prompt"), &dialog);
 }
 
-void CheckSettings(TFit& fit, TForm1& form) {
+void CheckSettings(TFit& fit, TForm1& form, const QString& language) {
     tForm2 settings(form, [] { return std::string(); });
+    Picture(language, "settings", &settings);
     for (const QLabel* caption : {settings.lblHeight, settings.lblLvlChg, settings.lblSpeed}) {
         // Clear of the scroll bars to their right.
         fit.Check(caption->objectName(), caption->text(),
@@ -262,9 +277,10 @@ void CheckSettings(TFit& fit, TForm1& form) {
     CheckTitle(fit, QStringLiteral("settings window"), &settings);
 }
 
-void CheckHighScores(TFit& fit, TForm1& form) {
+void CheckHighScores(TFit& fit, TForm1& form, const QString& language) {
     TForm3 highScores(form);
     highScores.show();
+    Picture(language, "highscores", &highScores);
     const TStringGrid* grid = highScores.strngrdHS;
     // Cell text stands 2 pixels in from the cell's left edge.
     for (int col = 1; col <= 3; ++col) {
@@ -319,11 +335,11 @@ private slots:
         TLanguage speaking(language);
         TForm1 form(Profile());
         TFit fit;
-        CheckMainWindow(fit, form);
-        CheckKeysBox(fit, form);
-        CheckNamePrompt(fit);
-        CheckSettings(fit, form);
-        CheckHighScores(fit, form);
+        CheckMainWindow(fit, form, language);
+        CheckKeysBox(fit, form, language);
+        CheckNamePrompt(fit, language);
+        CheckSettings(fit, form, language);
+        CheckHighScores(fit, form, language);
         CheckErrorBox(fit);
         // The windows kept their sizes.
         QCOMPARE(form.ClientArea()->size(), QSize(362, 598));
