@@ -4,7 +4,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QLocale>
 #include <QStringList>
 
 #include <cstdio>
@@ -50,7 +49,7 @@ std::optional<int> AnswerCommandLine(int argc, char** argv) {
     std::optional<TTranslators> translators;
     if (argc > 1) {
         application.emplace(count, nameOnly);
-        translators.emplace(ChooseLanguage(QLocale::system().uiLanguages()));
+        translators.emplace();
         translators->Install();
     }
     QCommandLineParser parser;

@@ -8,7 +8,6 @@
 #include "ui/highscores/HighScores.h"
 #include "ui/options/Options.h"
 
-#include <QLocale>
 #include <QScreen>
 
 #include <optional>
@@ -21,7 +20,7 @@ int main(int argc, char** argv) {
     TApplication app(argc, argv);
     guard.Release();
     // Every window speaks the player's language from its first text on.
-    TTranslators translators(ChooseLanguage(QLocale::system().uiLanguages()));
+    TTranslators translators;
     translators.Install();
 
     auto* form1 = new TForm1();

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
+#include <QLocale>
 
 namespace {
 
@@ -31,8 +32,10 @@ QString QtFile(const QString& language) {
 
 QStringList ShippedLanguages() {
     QStringList languages;
-    for (const QString& file : QDir(GameFolder).entryList({QStringLiteral("brindlex_*.qm")})) {
-        languages << file.mid(9, file.size() - 9 - 3);
+    const QString prefix = QStringLiteral("brindlex_");
+    const QString suffix = QStringLiteral(".qm");
+    for (const QString& file : QDir(GameFolder).entryList({prefix + u'*' + suffix})) {
+        languages << file.mid(prefix.size()).chopped(suffix.size());
     }
     return languages;
 }
@@ -49,8 +52,8 @@ QString ChooseLanguage(const QStringList& uiLanguages) {
         if (parts.size() > 1 && parts.last().size() == 2 && parts.last().isUpper()) {
             codes << language + u'_' + parts.last();
         }
-        // Only a language that a territory does not set apart: pt_PT is not
-        // offered pt_BR.
+        // Then the language alone, as shipped without a territory: so pt_PT
+        // finds no pt, and is not given pt_BR.
         codes << language;
         for (const QString& code : codes) {
             if (QFile::exists(GameFile(code))) {
@@ -75,6 +78,8 @@ TTranslators::TTranslators(const QString& language) {
         qWarning("brindlex: Qt's texts %s cannot be read", qUtf8Printable(qt));
     }
 }
+
+TTranslators::TTranslators() : TTranslators(ChooseLanguage(QLocale::system().uiLanguages())) {}
 
 TTranslators::~TTranslators() {
     if (FInstalled && QCoreApplication::instance() != nullptr) {

@@ -22,6 +22,8 @@ QString ChooseLanguage(const QStringList& uiLanguages);
 class TTranslators {
 public:
     explicit TTranslators(const QString& language);
+    // Those of the player's language, chosen from the desktop's languages.
+    TTranslators();
     TTranslators(const TTranslators&) = delete;
     TTranslators& operator=(const TTranslators&) = delete;
     // Takes both out of the application object again.
