@@ -10,6 +10,7 @@
 #include "ui/Pictures.h"
 #include "ui/common/Centre.h"
 #include "ui/common/ErrorBox.h"
+#include "ui/common/ErrorText.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/NameText.h"
 
@@ -185,7 +186,7 @@ void TForm1::RetryHighScoreSaveAtExit() {
     try {
         RetryHighScoreSave();
     } catch (const std::exception& e) {
-        ShowErrorBox(ErrorBoxText(QString::fromLocal8Bit(e.what())) + u'\n' +
+        ShowErrorBox(ErrorBoxText(TranslatedError(QString::fromLocal8Bit(e.what()))) + u'\n' +
                      tr("The new high score could not be saved."));
     }
 }
