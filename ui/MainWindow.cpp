@@ -20,7 +20,6 @@
 #include <QMenuBar>
 #include <QTimer>
 
-#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <limits>
