@@ -1,0 +1,124 @@
+#include "ui/controller/Controller.h"
+
+#include "ui/MainWindow.h"
+#include "ui/PlayerPresence.h"
+#include "ui/controller/DeviceWatch.h"
+#include "ui/controller/GamePads.h"
+#include "ui/controller/PadKeys.h"
+
+#include <QApplication>
+#include <QDialog>
+
+namespace {
+
+// After a device file came or went, the system may take a while (udev's
+// rules, the permissions) before SDL sees the pad: it is looked for this
+// often, for this long.
+constexpr int SettleInterval = 100;
+constexpr uint32_t SettleTime = 3000;
+
+} // namespace
+
+TController::TController(TForm1& form) : QObject(&form), FForm(form) {
+    FRepeat.setSingleShot(true);
+    FRepeat.setTimerType(Qt::PreciseTimer);
+    FPolling.setTimerType(Qt::PreciseTimer);
+    connect(&FRepeat, &QTimer::timeout, this, &TController::Poll);
+    connect(&FPolling, &QTimer::timeout, this, &TController::Poll);
+    connect(form.Presence(), &TPlayerPresence::PresenceChanged, this,
+            &TController::PresenceChanged);
+    QTimer::singleShot(0, this, [this] {
+        if (!FPads) {
+            Poll();
+        }
+    });
+}
+
+TController::~TController() = default;
+
+void TController::Start() {
+    FPads = std::make_unique<TGamePads>(static_cast<TPadListener&>(*this));
+    FPads->Input().SetPresent(FForm.Presence()->Present());
+    FWatch = new TDeviceWatch(this);
+    connect(FWatch, &TDeviceWatch::DevicesChanged, this, [this] {
+        FSettleUntil = FForm.GetTickCount() + SettleTime;
+        Poll();
+    });
+    connect(FWatch, &TDeviceWatch::InputArrived, this, &TController::Poll);
+}
+
+void TController::Poll() {
+    if (!FPads) {
+        Start();
+    }
+    FPads->Pump(FForm.GetTickCount());
+    Arm();
+}
+
+// Wakes the next poll: at the next repeat, and while a pad has no watched
+// device file or the devices are settling. Otherwise only the watch wakes it.
+void TController::Arm() {
+    const uint32_t now = FForm.GetTickCount();
+    const bool unwatched = !FWatch->WatchInput(FPads->DeviceFiles());
+    const bool settling = static_cast<int32_t>(FSettleUntil - now) > 0;
+    const int interval = unwatched && FPads->Input().Present() ? PadPollInterval
+                         : settling                            ? SettleInterval
+                                                               : 0;
+    if (interval == 0) {
+        FPolling.stop();
+    } else if (!FPolling.isActive() || FPolling.interval() != interval) {
+        FPolling.start(interval);
+    }
+    if (const auto due = FPads->Input().NextRepeat()) {
+        FRepeat.start(std::max(0, static_cast<int32_t>(*due - now)));
+    } else {
+        FRepeat.stop();
+    }
+}
+
+void TController::PresenceChanged(bool present) {
+    if (!FPads) {
+        return;
+    }
+    if (present) {
+        // What happened while the player was away is taken in as such first.
+        FPads->Pump(FForm.GetTickCount());
+    }
+    FPads->Input().SetPresent(present);
+    Arm();
+}
+
+// Presses are handled from the event queue, not inside the poll: a press may
+// play a whole game, and the watch and the timers must go on meanwhile.
+void TController::PadPressed(TPadButton button) {
+    QMetaObject::invokeMethod(
+        this, [this, button] { Route(button); }, Qt::QueuedConnection);
+}
+
+void TController::LastPadUnplugged() {
+    QMetaObject::invokeMethod(
+        this, [this] { FForm.RunCommand([this] { FForm.PauseIfPlaying(); }); },
+        Qt::QueuedConnection);
+}
+
+void TController::Route(TPadButton button) {
+    if (!FForm.Presence()->Present()) {
+        return;
+    }
+    // A modal dialog holds the game: the key help, the name prompt, an error box.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            if (button == TPadButton::A) {
+                dialog->accept();
+            } else if (button == TPadButton::B) {
+                dialog->reject();
+            }
+        }
+        return;
+    }
+    // So does an open menu, which takes the keys.
+    if (QApplication::activePopupWidget() != nullptr || FForm.MenuOpen()) {
+        return;
+    }
+    FForm.RunCommand([this, button] { FForm.FormKeyDown(PadKey(button, FForm)); });
+}
