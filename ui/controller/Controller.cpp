@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QPointer>
 
 namespace {
 
@@ -89,10 +90,20 @@ void TController::PresenceChanged(bool present) {
 }
 
 // Presses are handled from the event queue, not inside the poll: a press may
-// play a whole game, and the watch and the timers must go on meanwhile.
+// play a whole game, and the watch and the timers must go on meanwhile. Each
+// belongs to what was up when it was taken in: a press made while a dialog
+// was up does nothing once it has closed, and the other way round.
 void TController::PadPressed(TPadButton button) {
+    QPointer<QWidget> modal = QApplication::activeModalWidget();
+    const bool inDialog = modal != nullptr;
     QMetaObject::invokeMethod(
-        this, [this, button] { Route(button); }, Qt::QueuedConnection);
+        this,
+        [this, button, modal, inDialog] {
+            if (FForm.Presence()->Present() && QApplication::activeModalWidget() == modal) {
+                inDialog ? InDialog(modal, button) : InGame(button);
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void TController::LastPadUnplugged() {
@@ -101,22 +112,21 @@ void TController::LastPadUnplugged() {
         Qt::QueuedConnection);
 }
 
-void TController::Route(TPadButton button) {
-    if (!FForm.Presence()->Present()) {
+// A modal dialog holds the game: the key help, the name prompt, an error box.
+void TController::InDialog(QWidget* modal, TPadButton button) {
+    auto* dialog = qobject_cast<QDialog*>(modal);
+    if (dialog == nullptr) {
         return;
     }
-    // A modal dialog holds the game: the key help, the name prompt, an error box.
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-            if (button == TPadButton::A) {
-                dialog->accept();
-            } else if (button == TPadButton::B) {
-                dialog->reject();
-            }
-        }
-        return;
+    if (button == TPadButton::A) {
+        dialog->accept();
+    } else if (button == TPadButton::B) {
+        dialog->reject();
     }
-    // So does an open menu, which takes the keys.
+}
+
+void TController::InGame(TPadButton button) {
+    // An open menu holds the game as a dialog does, and takes the keys.
     if (QApplication::activePopupWidget() != nullptr || FForm.MenuOpen()) {
         return;
     }

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 
+class QWidget;
 class TDeviceWatch;
 class TForm1;
 class TGamePads;
@@ -34,7 +35,8 @@ private:
     void PresenceChanged(bool present);
     void PadPressed(TPadButton button) override;
     void LastPadUnplugged() override;
-    void Route(TPadButton button);
+    void InDialog(QWidget* modal, TPadButton button);
+    void InGame(TPadButton button);
 
     TForm1& FForm;
     std::unique_ptr<TGamePads> FPads;
