@@ -57,8 +57,8 @@ std::ostream& operator<<(std::ostream& out, const Effect& e) {
 }
 
 Effect Observe() {
-    return {PieceCol, PieceRow, CurrentPiece[0], CurrentPiece[1], CurrentPiece[2],
-            Score,    Paused,   GameOver};
+    return {PieceCol,        PieceRow, CurrentPiece[0], CurrentPiece[1],
+            CurrentPiece[2], Score,    Paused,          GameOver};
 }
 
 // A running game whose trio 1, 2, 3 waits at the spawn place; the pad does
