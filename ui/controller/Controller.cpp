@@ -60,11 +60,18 @@ void TController::Poll() {
 // device file or the devices are settling. Otherwise only the watch wakes it.
 void TController::Arm() {
     const uint32_t now = FForm.GetTickCount();
-    const bool unwatched = !FWatch->WatchInput(FPads->DeviceFiles());
     const bool settling = static_cast<int32_t>(FSettleUntil - now) > 0;
-    const int interval = unwatched && FPads->Input().Present() ? PadPollInterval
-                         : settling                            ? SettleInterval
-                                                               : 0;
+    // A device file that could not be opened yet is tried again while settling.
+    if (FPads->Changes() != FWatchedChanges || settling) {
+        FWatchedChanges = FPads->Changes();
+        FUnwatched = !FWatch->WatchInput(FPads->DeviceFiles());
+    }
+    int interval = 0;
+    if (FUnwatched && FPads->Input().Present()) {
+        interval = FForm.GameRunning() ? PadPollInterval : PadIdlePollInterval;
+    } else if (settling) {
+        interval = SettleInterval;
+    }
     if (interval == 0) {
         FPolling.stop();
     } else if (!FPolling.isActive() || FPolling.interval() != interval) {

@@ -17,8 +17,11 @@ class TDeviceWatch;
 class TForm1;
 class TGamePads;
 
-// A pad SDL knows no device file of (SDL's virtual pads) is read this often.
+// A pad SDL knows no device file of (SDL's virtual pads) is read this often
+// during a game, and a quarter as often outside one, where a press can only
+// start a game or answer a dialog.
 constexpr int PadPollInterval = 8;
+constexpr int PadIdlePollInterval = 32;
 
 class TController : public QObject, private TPadListener {
 public:
@@ -44,4 +47,6 @@ private:
     QTimer FRepeat;  // the next repeat of a held direction
     QTimer FPolling; // pads without a watched file; devices settling after a change
     uint32_t FSettleUntil = 0;
+    uint32_t FWatchedChanges = 0; // the pads' changes when their files were last watched
+    bool FUnwatched = false;      // a pad whose file is not watched
 };

@@ -114,6 +114,7 @@ void TGamePads::Open(int deviceIndex) {
     }
     const char* file = SDL_GameControllerPath(controller);
     FOpen.emplace(instance, TOpenPad{controller, file != nullptr ? file : ""});
+    ++FChanges;
 }
 
 void TGamePads::Close(int32_t instance) {
@@ -123,6 +124,7 @@ void TGamePads::Close(int32_t instance) {
     }
     SDL_GameControllerClose(pad->second.controller);
     FOpen.erase(pad);
+    ++FChanges;
     FInput.Unplugged(instance);
     if (FOpen.empty()) {
         FListener.LastPadUnplugged();

@@ -31,6 +31,8 @@ public:
     size_t Count() const { return FOpen.size(); }
     // The device file of each open pad, empty where SDL knows none.
     std::vector<std::string> DeviceFiles() const;
+    // Counts the pads opened and closed, so a change of them is seen cheaply.
+    uint32_t Changes() const { return FChanges; }
 
 private:
     struct TOpenPad {
@@ -45,5 +47,6 @@ private:
     TPadListener& FListener;
     TPadInput FInput;
     bool FStarted = false;
+    uint32_t FChanges = 0;
     std::map<int32_t, TOpenPad> FOpen; // by SDL's instance id
 };
