@@ -152,10 +152,11 @@ void Measure(VirtualPad& pad, WindowReader& screen, int presses, double idleSeco
     // Longer than two polls of the pad, so a release is seen before the next press.
     std::uniform_real_distribution<double> gap(20.0, 60.0);
     const auto tap = [&pad](SDL_GameControllerButton button) {
+        // Held longer than a poll of a virtual pad outside a game.
         pad.Button(button, true);
-        SleepMs(40);
+        SleepMs(80);
         pad.Button(button, false);
-        SleepMs(40);
+        SleepMs(80);
     };
     while (static_cast<int>(out.samples.size()) + out.lost < presses) {
         tap(SDL_CONTROLLER_BUTTON_START);

@@ -58,12 +58,17 @@ private:
 
     std::string Profile() const { return (FDir.path() + "/Brindlex.ini").toStdString(); }
 
-    // A press and, 30 ms later, its release. It returns at once: the press
-    // may start a game, which runs until it ends inside the event loop.
+    // A press and, 30 ms later, its release, each read at once: a virtual pad
+    // is otherwise read only every few milliseconds, and a loaded machine
+    // could let a short press slip between two reads. It returns at once: the
+    // press may start a game, which runs until it ends inside the event loop.
     void Tap(SDL_GameControllerButton button) {
         FPad->Button(button, true);
-        QTimer::singleShot(30, FController,
-                           [pad = FPad.get(), button] { pad->Button(button, false); });
+        FController->Poll();
+        QTimer::singleShot(30, FController, [this, button] {
+            FPad->Button(button, false);
+            FController->Poll();
+        });
     }
 
 private slots:
@@ -165,6 +170,7 @@ private slots:
                 open();
                 QVERIFY(closed);
                 QVERIFY(!FForm->GameRunning());
+                QTest::qWait(60); // the buttons let go
             }
         }
     }
