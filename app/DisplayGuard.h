@@ -11,8 +11,8 @@ public:
     TDisplayGuard(const TDisplayGuard&) = delete;
     TDisplayGuard& operator=(const TDisplayGuard&) = delete;
 
-    // The window system is open: Qt's messages go their usual way again, and
-    // those held back meanwhile are passed on.
+    // The window system is open: Qt's messages and standard error go their
+    // usual way again, and what was held back meanwhile is passed on.
     void Release();
 
 private:

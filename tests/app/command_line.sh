@@ -45,12 +45,23 @@ for args_text in "--frobnicate" "-x" "some-file" "--help=yes" "-style"; do
     [ -z "$out" ] || fail "$args_text: wrote to stdout: $out"
 done
 
-# No display at all, and a display that is not there: one line, status 1.
+# No display at all, and a display that is not there: one line, status 1,
+# also where a platform plugin or the library under it has its own say
+# (libwayland without XDG_RUNTIME_DIR) and where the plugin is missing.
 dead=900
 while [ -e "/tmp/.X11-unix/X$dead" ] || [ -e "/tmp/.X$dead-lock" ]; do dead=$((dead + 1)); done
+mkdir -m 700 "$work/runtime"
 args=()
-for case in "none" "DISPLAY=:$dead" "QT_QPA_PLATFORM=xcb" "QT_QPA_PLATFORM=wayland"; do
-    if [ "$case" = none ]; then run; else run "$case"; fi
+for case in "none" "DISPLAY=:$dead" "QT_QPA_PLATFORM=xcb" \
+    "-u XDG_RUNTIME_DIR QT_QPA_PLATFORM=wayland" \
+    "XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=wayland" \
+    "XDG_RUNTIME_DIR=$work/runtime WAYLAND_DISPLAY=wayland-$dead" \
+    "-u XDG_RUNTIME_DIR WAYLAND_DISPLAY=wayland-$dead QT_QPA_PLATFORM=wayland" \
+    "QT_QPA_PLATFORM=no-such-platform"; do
+    if [ "$case" = none ]; then run; else
+        read -ra settings <<<"$case"
+        run "${settings[@]}"
+    fi
     [ "$status" -eq 1 ] || fail "$case: status $status, not 1"
     [ "$(lines "$err")" -eq 1 ] || fail "$case: not one line: $err"
     [[ "$err" == "brindlex: cannot open a display: "* ]] || fail "$case: '$err'"
