@@ -8,11 +8,9 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
+#include <utility>
 
 namespace {
-
-const char* const InputFolder = "/dev/input";
 
 // Reads fd until it has nothing more; false once it has gone (end of file,
 // or an error: a device that was unplugged).
@@ -32,7 +30,8 @@ bool Drain(int fd) {
 
 } // namespace
 
-TDeviceWatch::TDeviceWatch(QObject* parent) : QObject(parent) {
+TDeviceWatch::TDeviceWatch(QObject* parent, std::string folder)
+    : QObject(parent), FFolder(std::move(folder)) {
     FInotify = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     if (FInotify < 0) {
         return;
@@ -52,7 +51,7 @@ TDeviceWatch::~TDeviceWatch() {
 }
 
 void TDeviceWatch::WatchFolder() {
-    FInputFolder = inotify_add_watch(FInotify, InputFolder,
+    FInputFolder = inotify_add_watch(FInotify, FFolder.c_str(),
                                      IN_CREATE | IN_DELETE | IN_ATTRIB | IN_MOVED_FROM |
                                          IN_MOVED_TO | IN_ONLYDIR);
     if (FInputFolder >= 0) {
@@ -62,7 +61,9 @@ void TDeviceWatch::WatchFolder() {
         }
     } else if (FDevFolder < 0) {
         // A machine without input devices yet: wait for their folder.
-        FDevFolder = inotify_add_watch(FInotify, "/dev", IN_CREATE | IN_MOVED_TO | IN_ONLYDIR);
+        const std::string above = FFolder.substr(0, FFolder.rfind('/'));
+        FDevFolder = inotify_add_watch(FInotify, above.empty() ? "/" : above.c_str(),
+                                       IN_CREATE | IN_MOVED_TO | IN_ONLYDIR);
     }
 }
 
@@ -84,7 +85,7 @@ void TDeviceWatch::ReadFolderEvents() {
                     WatchFolder();
                 }
             } else if (event->wd == FDevFolder && event->len > 0 &&
-                       std::strcmp(event->name, "input") == 0) {
+                       FFolder.substr(FFolder.rfind('/') + 1) == event->name) {
                 WatchFolder();
                 changed = true;
             }

@@ -16,7 +16,8 @@ class TDeviceWatch : public QObject {
     Q_OBJECT
 
 public:
-    explicit TDeviceWatch(QObject* parent);
+    // folder: where the device files come and go.
+    explicit TDeviceWatch(QObject* parent, std::string folder = "/dev/input");
     ~TDeviceWatch() override;
 
     // Watches these device files for input from now on, and no others. False
@@ -32,9 +33,10 @@ private:
     void ReadFolderEvents();
     void ReadInput(const std::string& file);
 
+    std::string FFolder;
     int FInotify = -1;
-    int FInputFolder = -1; // the watch of /dev/input, while it exists
-    int FDevFolder = -1;   // else the watch of /dev, for /dev/input to appear
+    int FInputFolder = -1; // the watch of the folder, while it exists
+    int FDevFolder = -1;   // else the watch of the folder above, for it to appear
     QSocketNotifier* FFolderNotifier = nullptr;
     struct TInput {
         int fd;
