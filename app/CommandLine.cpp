@@ -14,16 +14,22 @@ namespace {
 
 constexpr const char* ProgramName = "brindlex";
 
-// The options Qt's application objects take out of argv for themselves
-// (QApplication, QGuiApplication and the xcb platform), with or without a
-// value. They are Qt's to interpret; here they only must not count as unknown.
+// The options that QGuiApplication and QApplication document, with or without
+// a value, and those the xcb platform reads (-display, -name, -visual,
+// -nograb, -dograb; -sync, an X11 option of Qt 5, which Qt 6 ignores). They
+// are Qt's to interpret; here they only must not count as unknown.
 const char* const QtOptionsWithValue[] = {
-    "platform",     "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-    "qwindowtitle", "qwindowicon",        "session",       "style",  "stylesheet",
-    "display",      "geometry",           "title",         "icon",   "name",
+    "platform",      "platformpluginpath",
+    "platformtheme", "plugin",
+    "qmljsdebugger", "qwindowgeometry",
+    "qwindowtitle",  "qwindowicon",
+    "session",       "style",
+    "stylesheet",    "display",
+    "geometry",      "title",
+    "icon",          "name",
     "visual",
 };
-const char* const QtFlags[] = {"reverse", "widgetcount", "testability", "nograb", "dograb"};
+const char* const QtFlags[] = {"reverse", "widgetcount", "testability", "nograb", "dograb", "sync"};
 
 void Print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);

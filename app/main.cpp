@@ -5,11 +5,12 @@
 #include "app/DisplayGuard.h"
 #include "translations/Translations.h"
 #include "ui/MainWindow.h"
+#include "ui/common/Centre.h"
 #include "ui/controller/Controller.h"
 #include "ui/highscores/HighScores.h"
 #include "ui/options/Options.h"
 
-#include <QScreen>
+#include <QGuiApplication>
 
 #include <optional>
 
@@ -25,19 +26,18 @@ int main(int argc, char** argv) {
     translators.Install();
 
     auto* form1 = new TForm1();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        form1->move(screen->availableGeometry().center() - form1->frameGeometry().center());
-    }
+    CentreOnScreen(form1, QGuiApplication::primaryScreen());
     form1->show();
     // The settings window saves to the profile the game window reads and
     // saves, wherever that lies at the moment.
     const auto profilePath = [form1] { return form1->ProfileFileName(); };
     auto* form2 = new tForm2(*form1, profilePath, form1);
-    auto* form3 = new TForm3(*form1, form1);
+    auto* form3 = new TForm3(*form1);
     form1->SetSecondaryWindows(form2, form3);
     new TController(*form1); // owned by the window
 
     const int result = TApplication::exec();
-    delete form1; // and the two windows it owns
+    delete form3; // a window of its own
+    delete form1; // and the settings window it owns
     return result;
 }

@@ -15,12 +15,13 @@
 #include "ui/ClientArea.h"
 #include "ui/MainWindow.h"
 #include "ui/PlayerPresence.h"
+#include "ui/common/Centre.h"
 #include "ui/controller/Controller.h"
 #include "ui/highscores/HighScores.h"
 #include "ui/options/Options.h"
 
 #include <QApplication>
-#include <QScreen>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -232,15 +233,13 @@ int main(int argc, char** argv) {
         }
     }
     TForm1 form(profile);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        form.move(screen->availableGeometry().center() - form.frameGeometry().center());
-    }
+    CentreOnScreen(&form, QGuiApplication::primaryScreen());
     form.show();
     form.activateWindow();
     auto* settings = new tForm2(
         form, [&form] { return form.ProfileFileName(); }, &form);
-    auto* scores = new TForm3(form, &form);
-    form.SetSecondaryWindows(settings, scores);
+    const auto scores = std::make_unique<TForm3>(form); // a window of its own
+    form.SetSecondaryWindows(settings, scores.get());
     auto* controller = new TController(form);
 
     std::unique_ptr<VirtualPad> pad;

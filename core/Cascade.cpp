@@ -93,7 +93,7 @@ void TGame::CountAndScore(uint16_t matches, uint16_t removed, uint8_t pass) {
 void TGame::AnimateVanish(const TWellMarks& Marked) {
     for (int32_t f = 0; f < VanishFrameCount; ++f) {
         ProcessMessages();
-        HoldWhileMenuOpen();
+        HoldWhileMenuActive();
         for (int32_t r = 1; r <= WellRows; ++r) {
             for (int32_t c = 1; c <= WellColumns; ++c) {
                 if (Marked[c - 1][r - 1]) {
@@ -121,10 +121,10 @@ void TGame::LetJewelsFall() {
     }
 }
 
-void TGame::HoldWhileMenuOpen() {
+void TGame::HoldWhileMenuActive() {
     // The program ending is no reason to stand still: its game must finish.
-    while (MenuOpen() && !Terminated()) {
-        WaitTurn(std::numeric_limits<uint32_t>::max());
+    while (MenuActive() && !Terminated()) {
+        SleepUntilEvent(std::numeric_limits<uint32_t>::max());
         ProcessMessages();
     }
 }

@@ -31,6 +31,9 @@ public:
     void TogglePause();
     // Takes the ended game's score into the table if it earns a place, and saves it.
     void EnterHighScore();
+    // The program is ending: an entry whose save failed is tried once more.
+    // Raises EIniFileException when it fails again.
+    void RetryHighScoreSave();
 
     // The player's commands. Key is a Windows virtual-key code (core/VirtualKeys.h).
     void FormKeyDown(uint16_t Key);
@@ -88,8 +91,8 @@ private:
     void CountAndScore(uint16_t matches, uint16_t removed, uint8_t pass);
     void AnimateVanish(const TWellMarks& Marked);
     void LetJewelsFall();
-    // Between two frames of a cascade: waits, handling events, until no menu is open.
-    void HoldWhileMenuOpen();
+    // Between two frames of a cascade: waits, handling events, while the menu bar is in use.
+    void HoldWhileMenuActive();
 
     bool FGameRunning = false;
 };

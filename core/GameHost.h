@@ -25,15 +25,16 @@ public:
 
     // Handles every window event that is waiting, then returns; never waits.
     virtual void ProcessMessages() = 0;
-    // The pause of a waiting turn of the drop loop, after its events have been
-    // handled. The plain rule is Sleep(15). A host that can wait for events may
-    // instead return as soon as one has arrived and been handled, or once
-    // msUntilStep milliseconds have passed (UINT32_MAX: no step is due).
-    virtual void WaitTurn(uint32_t msUntilStep) = 0;
-    // True while a menu of the window's menu bar is open. Like a modal dialog,
-    // an open menu holds the game: the trio takes no step and a cascade waits
-    // before its next frame until the menu has closed.
-    virtual bool MenuOpen() = 0;
+    // The pause that ends a waiting turn of the drop loop, after its events
+    // have been handled. The plain rule is Sleep(15). A host that can wait for
+    // events may instead return as soon as one has arrived and been handled,
+    // or once msUntilStep milliseconds have passed (UINT32_MAX: no step is due).
+    virtual void SleepUntilEvent(uint32_t msUntilStep) = 0;
+    // True while the window's menu bar is in use: a menu of it is open, or
+    // the bar holds the keyboard (after Esc in a menu, or a lone Alt). Like a
+    // modal dialog, it holds the game: the trio takes no step and a cascade
+    // waits before its next frame until the bar is left.
+    virtual bool MenuActive() = 0;
     // Milliseconds since some fixed moment; wraps after 2^32 - 1.
     virtual uint32_t GetTickCount() = 0;
     virtual void Sleep(uint32_t ms) = 0;

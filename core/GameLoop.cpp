@@ -106,9 +106,9 @@ void TGame::DropLoop() {
     uint32_t LastStepTick = GetTickCount();
     do {
         const uint32_t now = GetTickCount();
-        // An open menu holds the trio as a pause does. LastStepTick stays, so
-        // once the menu closes a step that fell due meanwhile comes at once.
-        if (Paused || MenuOpen() || now - LastStepTick < static_cast<uint32_t>(DropDelay)) {
+        // The menu bar in use holds the trio as a pause does. LastStepTick stays,
+        // so once the bar is left a step that fell due meanwhile comes at once.
+        if (Paused || MenuActive() || now - LastStepTick < static_cast<uint32_t>(DropDelay)) {
             WaitingTurn(LastStepTick);
             continue;
         }
@@ -135,12 +135,12 @@ void TGame::WaitingTurn(uint32_t LastStepTick) {
     uint32_t untilStep = std::numeric_limits<uint32_t>::max();
     if (GameOver || Terminated()) {
         untilStep = 0;
-    } else if (!Paused && !MenuOpen()) {
+    } else if (!Paused && !MenuActive()) {
         const uint32_t elapsed = GetTickCount() - LastStepTick;
         const auto delay = static_cast<uint32_t>(DropDelay);
         untilStep = elapsed >= delay ? 0 : delay - elapsed;
     }
-    WaitTurn(untilStep);
+    SleepUntilEvent(untilStep);
 }
 
 // The trio goes into Board, and the cascade resolves the well.

@@ -21,3 +21,11 @@ void TGame::EnterHighScore() {
     TIniFile ini(ProfileFileName());
     SaveNewHighScore(ini, name, score, jewels);
 }
+
+void TGame::RetryHighScoreSave() {
+    if (!HasUnsavedScores()) {
+        return;
+    }
+    TIniFile ini(ProfileFileName());
+    SaveUnsavedScores(ini);
+}

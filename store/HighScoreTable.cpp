@@ -22,27 +22,20 @@ bool IsContinuationByte(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
-// The length of the control character at text[i], or 0 when there is none.
-// C1 controls and the Unicode line and paragraph separators count only in a
-// UTF-8 name; in an 8-bit code page their bytes are letters.
-std::size_t ControlAt(const std::string& text, std::size_t i, bool utf8) {
+// The length of the name break at text[i], or 0 when there is none. In a
+// name that is not UTF-8 every byte is a character of its own.
+std::size_t BreakAt(const std::string& text, std::size_t i, bool utf8) {
     const auto byte = static_cast<unsigned char>(text[i]);
-    if (byte < 0x20 || byte == 0x7F) {
-        return 1;
+    if (byte < 0x80 || !utf8) {
+        return byte < 0x80 && IsNameBreak(byte) ? 1 : 0;
     }
-    if (!utf8) {
-        return 0;
+    // A valid sequence: its lead byte gives its length.
+    const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 2;
+    char32_t c = byte & (0x3F >> (length - 1));
+    for (std::size_t k = 1; k < length; ++k) {
+        c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
     }
-    const auto next = [&](std::size_t k) {
-        return i + k < text.size() ? static_cast<unsigned char>(text[i + k]) : 0;
-    };
-    if (byte == 0xC2 && next(1) >= 0x80 && next(1) <= 0x9F) {
-        return 2; // U+0080..U+009F
-    }
-    if (byte == 0xE2 && next(1) == 0x80 && (next(2) == 0xA8 || next(2) == 0xA9)) {
-        return 3; // U+2028, U+2029
-    }
-    return 0;
+    return IsNameBreak(c) ? length : 0;
 }
 
 } // namespace
@@ -87,6 +80,10 @@ void THighScoreTable::SaveNewHighScore(TIniFile& ini, const std::string& name, u
                                        uint32_t jewels) {
     FUnsaved.push_back({name, score, jewels});
     InsertEntry(FUnsaved.back());
+    SaveUnsavedScores(ini);
+}
+
+void THighScoreTable::SaveUnsavedScores(TIniFile& ini) {
     THighScoreTable saved;
     ini.WriteBatch([&](TCustomIniFile& profile) {
         saved.LoadHighScores(profile);
@@ -148,13 +145,17 @@ std::string CutName(const std::string& name) {
     return name;
 }
 
+bool IsNameBreak(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
+}
+
 std::string HighScoreName(const std::string& name) {
     const bool utf8 = IniFormat::IsValidUtf8(name);
     std::string line;
     line.reserve(name.size());
     bool inRun = false;
     for (std::size_t i = 0; i < name.size();) {
-        const std::size_t control = ControlAt(name, i, utf8);
+        const std::size_t control = BreakAt(name, i, utf8);
         if (control == 0) {
             line += name[i++];
             inRun = false;

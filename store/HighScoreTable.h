@@ -45,6 +45,10 @@ struct THighScoreTable {
     // save fails, EIniFileException is raised, the file stays as it was and
     // the entry stays here, to be saved with the next one.
     void SaveNewHighScore(TIniFile& ini, const std::string& name, uint32_t score, uint32_t jewels);
+    // True while an entry whose save failed waits to be saved.
+    bool HasUnsavedScores() const { return !FUnsaved.empty(); }
+    // Saves the entries whose save failed, as SaveNewHighScore saves its own.
+    void SaveUnsavedScores(TIniFile& ini);
 
     // The first place whose score is below score (unsigned), 0 for none.
     int HighScorePlace(uint32_t score) const;
@@ -63,6 +67,12 @@ private:
 // At most MaxNameLength characters of name, cut between characters.
 std::string CutName(const std::string& name);
 
-// A name as the table keeps it: one line, each run of control characters
-// (line breaks, tabs) a single space, at most MaxNameLength characters.
+// The characters a name never holds: the C0 and C1 controls (line breaks,
+// tabs, DEL) and the Unicode line and paragraph separators. The table and the
+// name prompt each turn a run of them into a single space.
+bool IsNameBreak(char32_t c);
+
+// A name as the table keeps it: one line, each run of name breaks a single
+// space, at most MaxNameLength characters. C1 controls and the separators
+// count only in a UTF-8 name; in an 8-bit code page their bytes are letters.
 std::string HighScoreName(const std::string& name);

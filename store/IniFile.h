@@ -3,13 +3,13 @@
 
 #include "store/FileStamp.h"
 #include "store/IniFormat.h"
+#include "store/IniNumbers.h"
 
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
-#include <string_view>
 #include <utility>
 
 // The only error the accessor raises. what() is the message, without a final
@@ -44,10 +44,6 @@ private:
     std::string FFileName;
 };
 
-// The number rules: leading spaces, one sign, decimal or $/x/X/0x/0X
-// hexadecimal, nothing else. Gives false for a text that is not a number.
-bool ParseNumber(std::string_view text, int32_t& value);
-
 // A profile's text held in memory: reads and writes change nothing but the
 // text. A batch of TIniFile works on one of these.
 class TMemIniFile : public TCustomIniFile {
@@ -70,10 +66,10 @@ private:
     std::optional<IniFormat::TReader> FReader;
 };
 
-// The profile file on disk. Each write, and each batch of writes, is one step:
-// under an advisory lock the file is read, changed in memory and replaced
-// whole by a rename, so that every other line stays as it was and a crash at
-// any moment leaves either the old file or the new one.
+// The profile file on disk. Each write, and each batch of writes, is one step
+// (store/LockedReplace.h): under a lock the file is read, changed in memory
+// and replaced whole by a rename, so that every other line stays as it was
+// and a crash at any moment leaves either the old file or the new one.
 class TIniFile : public TCustomIniFile {
 public:
     explicit TIniFile(std::string fileName);

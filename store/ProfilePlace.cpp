@@ -69,6 +69,19 @@ bool MakeFolder(const std::string& path) {
     return ::mkdir(path.c_str(), 0700) == 0 || errno == EEXIST;
 }
 
+// The same folder, however its paths are spelled (links, "..", final slashes).
+bool SameFolder(const std::string& a, const std::string& b) {
+    struct stat first {};
+    struct stat second {};
+    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
+           S_ISDIR(first.st_mode) && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+bool IsFile(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 } // namespace
 
 bool FolderIsWritable(const std::string& directory) {
@@ -89,12 +102,44 @@ std::string ConfigProfilePath(const char* xdgConfigHome, const std::string& home
     return configHome + (configHome == "/" ? "" : "/") + ConfigFolderName + "/" + ProfileName;
 }
 
-std::string ChooseProfilePath(const std::string& programDirectory, const char* xdgConfigHome,
-                              const std::string& home) {
+TInstallPlace BuildInstallPlace() {
+    // The fuzz targets build the store without CMake's definitions.
+#ifdef BRINDLEX_INSTALLED_GAMES_DIR
+    return {{BRINDLEX_INSTALLED_GAMES_DIR, "/usr/games"},
+            BRINDLEX_GAMES_UNDER_PREFIX,
+            BRINDLEX_MENU_ENTRY_UNDER_PREFIX};
+#else
+    return {{"/usr/games"}, {}, {}};
+#endif
+}
+
+bool IsInstalledCopy(const std::string& programDirectory, const TInstallPlace& place) {
+    if (programDirectory.empty()) {
+        return false;
+    }
+    for (const std::string& folder : place.GameFolders) {
+        if (SameFolder(programDirectory, folder)) {
+            return true;
+        }
+    }
+    if (place.GamesUnderPrefix.empty() || place.GamesUnderPrefix.front() == '/') {
+        return false;
+    }
+    const std::string directory = WithoutTrailingSlashes(programDirectory);
+    const std::string games = "/" + WithoutTrailingSlashes(place.GamesUnderPrefix);
+    if (!directory.ends_with(games)) {
+        return false;
+    }
+    const std::string prefix = directory.substr(0, directory.size() - games.size());
+    return IsFile(prefix + "/" + place.MenuEntryUnderPrefix);
+}
+
+std::string ChooseProfilePath(const std::string& programDirectory, bool installed,
+                              const char* xdgConfigHome, const std::string& home) {
     std::string beside;
     if (!programDirectory.empty()) {
         beside = programDirectory + (programDirectory.back() == '/' ? "" : "/") + ProfileName;
-        if (FolderIsWritable(programDirectory)) {
+        if (!installed && FolderIsWritable(programDirectory)) {
             return beside;
         }
     }
@@ -102,13 +147,16 @@ std::string ChooseProfilePath(const std::string& programDirectory, const char* x
     if (!config.empty()) {
         return config;
     }
-    // Nowhere better to go: a save beside the program fails with its path in
-    // the message, which tells the player more than a made-up place would.
+    // Nowhere better to go (no home folder at all): a save beside the
+    // program fails with its path in the message, which tells the player
+    // more than a made-up place would.
     return beside.empty() ? ProfileName : beside;
 }
 
 std::string ProfilePath() {
-    return ChooseProfilePath(ProgramDirectory(), std::getenv("XDG_CONFIG_HOME"), HomeFolder());
+    const std::string program = ProgramDirectory();
+    return ChooseProfilePath(program, IsInstalledCopy(program, BuildInstallPlace()),
+                             std::getenv("XDG_CONFIG_HOME"), HomeFolder());
 }
 
 void PrepareProfileFolder(const std::string& path) {

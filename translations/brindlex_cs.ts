@@ -154,6 +154,10 @@ Klávesy a umístění profilu popisuje brindlex(6).
         <source>Next:</source>
         <translation>Další:</translation>
     </message>
+    <message>
+        <source>The new high score could not be saved.</source>
+        <translation>Nový výsledek se nepodařilo uložit.</translation>
+    </message>
 </context>
 <context>
     <name>TForm3</name>

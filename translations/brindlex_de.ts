@@ -154,6 +154,10 @@ Tasten und Ort des Profils: siehe brindlex(6).
         <source>Next:</source>
         <translation>Folgt:</translation>
     </message>
+    <message>
+        <source>The new high score could not be saved.</source>
+        <translation>Der neue Eintrag in der Bestenliste konnte nicht gespeichert werden.</translation>
+    </message>
 </context>
 <context>
     <name>TForm3</name>

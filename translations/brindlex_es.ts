@@ -154,6 +154,10 @@ Consulte brindlex(6) para las teclas y dónde se guarda el perfil.
         <source>Next:</source>
         <translation>Sigue:</translation>
     </message>
+    <message>
+        <source>The new high score could not be saved.</source>
+        <translation>No se ha podido guardar la nueva puntuación.</translation>
+    </message>
 </context>
 <context>
     <name>TForm3</name>

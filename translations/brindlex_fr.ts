@@ -154,6 +154,10 @@ Voir brindlex(6) pour les touches et l’emplacement du profil.
         <source>Next:</source>
         <translation>Suite&#x202f;:</translation>
     </message>
+    <message>
+        <source>The new high score could not be saved.</source>
+        <translation>Le nouveau meilleur score n’a pas pu être enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>TForm3</name>

@@ -154,6 +154,10 @@ Vedere brindlex(6) per i tasti e la posizione del profilo.
         <source>Next:</source>
         <translation>Dopo:</translation>
     </message>
+    <message>
+        <source>The new high score could not be saved.</source>
+        <translation>Non è stato possibile salvare il nuovo punteggio in classifica.</translation>
+    </message>
 </context>
 <context>
     <name>TForm3</name>

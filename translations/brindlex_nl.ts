@@ -154,6 +154,10 @@ Zie brindlex(6) voor de toetsen en waar het profiel staat.
         <source>Next:</source>
         <translation>Hierna:</translation>
     </message>
+    <message>
+        <source>The new high score could not be saved.</source>
+        <translation>De nieuwe topscore kon niet worden opgeslagen.</translation>
+    </message>
 </context>
 <context>
     <name>TForm3</name>

@@ -154,6 +154,10 @@ Klawisze i miejsce profilu opisuje brindlex(6).
         <source>Next:</source>
         <translation>Dalej:</translation>
     </message>
+    <message>
+        <source>The new high score could not be saved.</source>
+        <translation>Nie udało się zapisać nowego najlepszego wyniku.</translation>
+    </message>
 </context>
 <context>
     <name>TForm3</name>

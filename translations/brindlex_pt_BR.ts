@@ -154,6 +154,10 @@ Veja brindlex(6) para as teclas e onde o perfil é guardado.
         <source>Next:</source>
         <translation>Depois:</translation>
     </message>
+    <message>
+        <source>The new high score could not be saved.</source>
+        <translation>Não foi possível salvar o novo recorde.</translation>
+    </message>
 </context>
 <context>
     <name>TForm3</name>

@@ -154,6 +154,10 @@ See brindlex(6) for the keys and where the profile is kept.
         <source>Next:</source>
         <translation>Далее:</translation>
     </message>
+    <message>
+        <source>The new high score could not be saved.</source>
+        <translation>Не удалось сохранить новый рекорд.</translation>
+    </message>
 </context>
 <context>
     <name>TForm3</name>

@@ -154,6 +154,10 @@ Se brindlex(6) för tangenterna och var profilen sparas.
         <source>Next:</source>
         <translation>Nästa:</translation>
     </message>
+    <message>
+        <source>The new high score could not be saved.</source>
+        <translation>Det nya resultatet på topplistan kunde inte sparas.</translation>
+    </message>
 </context>
 <context>
     <name>TForm3</name>

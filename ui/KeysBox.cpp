@@ -1,11 +1,12 @@
 #include "ui/KeysBox.h"
 
+#include "ui/common/Centre.h"
+
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -129,17 +130,18 @@ TKeysBox::TKeysBox(QWidget* parent) : QDialog(parent) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->setCenterButtons(true);
     // OK is both the default and the cancel button: Enter and Esc close the box.
-    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    ok->setDefault(true);
+    // Some desktops' styles give standard buttons a theme icon; no other
+    // button of the game has one.
+    ok->setIcon(QIcon());
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
 
     // A dialog opens over its parent unless it has been placed; this one
     // belongs in the middle of the screen.
     adjustSize();
-    const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
-    if (screen != nullptr) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    CentreOnScreen(this, parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen());
 }
 
 QString TKeysBox::Text() const {

@@ -6,10 +6,13 @@
 #include "ui/FreshKeys.h"
 #include "ui/KeyMap.h"
 #include "ui/KeysBox.h"
+#include "ui/MenuBar.h"
 #include "ui/NamePrompt.h"
 #include "ui/Pictures.h"
 #include "ui/PlayerPresence.h"
+#include "ui/common/Centre.h"
 #include "ui/common/ErrorBox.h"
+#include "ui/common/ErrorText.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/NameText.h"
 
@@ -17,10 +20,8 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QScreen>
 #include <QTimer>
 
-#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <limits>
@@ -97,7 +98,9 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::CreateMenu() {
-    QMenuBar* bar = menuBar();
+    FMenuBar = new TMenuBar(this);
+    setMenuBar(FMenuBar);
+    QMenuBar* bar = FMenuBar;
     bar->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* game = bar->addMenu(tr("&Game"));
     game->setObjectName(QStringLiteral("N1"));
@@ -184,7 +187,17 @@ void TForm1::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    RetryHighScoreSaveAtExit();
     QApplication::quit();
+}
+
+void TForm1::RetryHighScoreSaveAtExit() {
+    try {
+        RetryHighScoreSave();
+    } catch (const std::exception& e) {
+        ShowErrorBox(ErrorBoxText(TranslatedError(QString::fromLocal8Bit(e.what()))) + u'\n' +
+                     tr("The new high score could not be saved."));
+    }
 }
 
 void TForm1::mniExitClick() {
@@ -261,7 +274,7 @@ void TForm1::ProcessMessages() {
     FClient->Flush();
 }
 
-void TForm1::WaitTurn(uint32_t msUntilStep) {
+void TForm1::SleepUntilEvent(uint32_t msUntilStep) {
     FClient->Flush();
     if (msUntilStep == 0) {
         return;
@@ -278,14 +291,9 @@ void TForm1::WaitTurn(uint32_t msUntilStep) {
     FClient->Flush();
 }
 
-bool TForm1::MenuOpen() {
-    // A menu of the bar is a popup that stays open between two passes of the
-    // event loop; the settings and high-scores windows are no menus and hold
-    // nothing.
-    const auto items = menuBar()->actions();
-    return std::any_of(items.begin(), items.end(), [](const QAction* item) {
-        return item->menu() != nullptr && item->menu()->isVisible();
-    });
+bool TForm1::MenuActive() {
+    // The settings and high-scores windows are no menus and hold nothing.
+    return FMenuBar->InUse();
 }
 
 uint32_t TForm1::GetTickCount() {
@@ -315,9 +323,7 @@ std::string TForm1::InputQuery(int place, uint32_t score, const std::string& val
     }
     FClient->Flush();
     TNamePrompt dialog(HighScoreCaption(), HighScorePrompt(place, score), ShownName(value), this);
-    if (const QScreen* screen = this->screen()) {
-        dialog.move(screen->geometry().center() - dialog.rect().center());
-    }
+    CentreOnScreen(&dialog, screen());
     dialog.exec();
     if (dialog.result() != QDialog::Accepted) {
         return value; // byte for byte, whatever its encoding

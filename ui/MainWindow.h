@@ -11,6 +11,7 @@
 class QAction;
 class QLabel;
 class TClientArea;
+class TMenuBar;
 class TPlayerPresence;
 
 class TForm1 : public QMainWindow, public TGame {
@@ -59,8 +60,8 @@ public:
                       const std::string& level) override;
     void EnableGameMenu(bool gameRunning) override;
     void ProcessMessages() override;
-    void WaitTurn(uint32_t msUntilStep) override;
-    bool MenuOpen() override;
+    void SleepUntilEvent(uint32_t msUntilStep) override;
+    bool MenuActive() override;
     uint32_t GetTickCount() override;
     void Sleep(uint32_t ms) override;
     bool QueryPerformanceCounter(int64_t& counter) override;
@@ -82,8 +83,12 @@ private:
     void FormCreate();
     void CreateMenu();
     void CreateLabels();
+    // A high score whose save failed gets its last chance as the program
+    // ends; if it fails again, the player is told that it is lost.
+    void RetryHighScoreSaveAtExit();
 
     TClientArea* FClient;
+    TMenuBar* FMenuBar = nullptr;
     TPlayerPresence* FPresence;
     std::string FProfileFile;
     bool FTerminated = false;

@@ -8,21 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-bool IsBreak(QChar c) {
-    switch (c.category()) {
-    case QChar::Other_Control:
-    case QChar::Separator_Line:
-    case QChar::Separator_Paragraph:
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
-
 QString HighScoreCaption() {
     return QCoreApplication::translate("TNamePrompt", "You're Winner!");
 }
@@ -44,7 +29,8 @@ QValidator::State TNameValidator::validate(QString& input, int& pos) const {
         if (i == pos) {
             cursor = static_cast<int>(line.size());
         }
-        if (!IsBreak(input[i])) {
+        // Every name break lies in the Basic Multilingual Plane: one unit.
+        if (!IsNameBreak(input[i].unicode())) {
             line += input[i];
             inRun = false;
         } else if (!inRun) {

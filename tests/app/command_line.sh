@@ -68,11 +68,27 @@ for case in "none" "DISPLAY=:$dead" "QT_QPA_PLATFORM=xcb" \
     [ -z "$out" ] || fail "$case: wrote to stdout: $out"
 done
 
+# Every option QGuiApplication and QApplication document (and those of the
+# xcb platform) is Qt's: none is refused, so --version behind it answers.
+for args_text in "-platform xcb" "-platform=offscreen" "-platformpluginpath /nowhere" \
+    "-platformtheme gtk3" "-plugin evdevkeyboard" "-qmljsdebugger=port:3768" \
+    "-qwindowgeometry 100x100+0+0" "-qwindowicon icon.png" "-qwindowtitle Game" "-reverse" \
+    "-session abc" "-display :0" "-geometry 100x100" "-style fusion" "-style=windows" \
+    "-stylesheet s.qss" "-stylesheet=s.qss" "-widgetcount" "-title Game" "-icon icon.png" \
+    "-name brindlex" "-visual 0x21" "-nograb" "-dograb" "-sync" "-testability" "--platform xcb"; do
+    read -ra args <<<"$args_text --version"
+    run
+    [ "$status" -eq 0 ] && [ "$out" = "brindlex $version" ] ||
+        fail "$args_text: Qt's option refused (status $status): $err"
+done
+
 # Qt's own options reach Qt: with no DISPLAY in the environment, -platform
-# and -display alone open the window, and -style keeps it working.
+# and -display alone open the window, and -style, -sync and the others keep
+# it working.
 start_xvfb
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
-    "$program" -platform xcb -display "$display" -style=fusion -reverse 2>"$work/err" &
+    "$program" -platform xcb -display "$display" -style=fusion -reverse -sync -name brindlex \
+    -widgetcount 2>"$work/err" &
 app_pid=$!
 window=$(DISPLAY=$display timeout 30 xdotool search --sync --onlyvisible --name '^Brindlex$' |
     head -n 1) || true

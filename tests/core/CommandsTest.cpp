@@ -233,14 +233,14 @@ TEST(Cascade, AnOpenMenuHoldsTheAnimationBeforeItsNextFrame) {
     ScriptedHost host;
     CompleteARowOfFivesAt7000(host);
     host.At(7040, [&host] { // the second frame's dispatch
-        host.MenuIsOpen = true;
+        host.MenuIsActive = true;
         host.Calls.clear();
     });
     host.At(9000, [&host] {
         EXPECT_EQ(host.ScreenRows().substr(12 * 7, 3), "aaa"); // still the first frame
         // Held, the cascade waits for the next event: one wait, which this one ends.
         EXPECT_EQ(host.Calls, std::vector<std::string>({"wait"}));
-        host.MenuIsOpen = false;
+        host.MenuIsActive = false;
     });
     // Six frames from 9000 end the cascade at 9240; the new trio steps at 9740,
     // after the events of that moment.

@@ -217,38 +217,50 @@ TEST(DropLoop, ATrioThatCannotEnterTheWellEndsTheGameUnstored) {
     }
 }
 
-// A menu held open from 600 ms: no step while it is open; when it closes, a
-// step that fell due meanwhile comes at once and the next a delay later, while
-// a step not yet due keeps its time (the hold does not restart the delay).
-TEST(DropLoop, AnOpenMenuHoldsTheTrioUntilItCloses) {
+// The menu bar in use from 600 ms (a menu open, then the bar holding the
+// keyboard after Esc or a lone Alt): no step while it is in use, whatever
+// events come meanwhile; once it is left, a step that fell due meanwhile
+// comes at once and the next a delay later, while a step not yet due keeps
+// its time (the hold does not restart the delay).
+TEST(DropLoop, TheMenuBarInUseHoldsTheTrioUntilItIsLeft) {
     struct Case {
-        uint64_t closeAt;
+        const char* name;
+        uint64_t leftAt;
         std::vector<uint64_t> steps;
+        std::vector<uint64_t> eventsWhileHeld;
     } cases[] = {
-        {3100, {500, 3100, 3600, 4100}},
-        {800, {500, 1000, 1500, 2000}},
-        {1000, {500, 1000, 1500, 2000}},
+        {"a menu open until 3100", 3100, {500, 3100, 3600, 4100}, {}},
+        {"a menu closed with Esc at 1200, the bar keeping the keyboard until 3100",
+         3100,
+         {500, 3100, 3600, 4100},
+         {1200, 1700}},
+        {"left before the next step is due", 800, {500, 1000, 1500, 2000}, {}},
+        {"left just as it is due", 1000, {500, 1000, 1500, 2000}, {}},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         ScriptedHost host;
         host.WakeEarly = true;
         StepLog steps(host);
-        size_t callsAtOpen = 0;
-        host.At(600, [&host, &callsAtOpen] {
-            host.MenuIsOpen = true;
-            callsAtOpen = host.Calls.size();
+        size_t callsAtStart = 0;
+        host.At(600, [&host, &callsAtStart] {
+            host.MenuIsActive = true;
+            callsAtStart = host.Calls.size();
         });
-        host.At(c.closeAt, [&host, &callsAtOpen] {
+        for (const uint64_t at : c.eventsWhileHeld) {
+            host.At(at, [] {}); // the menu closing, a key for the bar: still in use
+        }
+        host.At(c.leftAt, [&host, &callsAtStart, &c] {
             // Held, the loop waits for the next event instead of turning
-            // over and over: one wait, the one this event ends.
-            const auto held = std::count(host.Calls.begin() + static_cast<long>(callsAtOpen),
+            // over and over: one wait for each event that ends one.
+            const auto held = std::count(host.Calls.begin() + static_cast<long>(callsAtStart),
                                          host.Calls.end(), "wait");
-            EXPECT_LE(held, 1);
-            host.MenuIsOpen = false;
+            EXPECT_LE(held, static_cast<long>(c.eventsWhileHeld.size()) + 1);
+            host.MenuIsActive = false;
         });
         host.At(c.steps.back() + 100, [] { GameOver = true; });
         host.NewGame();
-        EXPECT_EQ(steps.Times, c.steps) << "menu closed at " << c.closeAt;
+        EXPECT_EQ(steps.Times, c.steps);
     }
 }
 
@@ -256,8 +268,8 @@ TEST(DropLoop, AnOpenMenuHoldsTheTrioUntilItCloses) {
 TEST(DropLoop, AnOpenMenuHoldsTheTrioAlsoWithPlainWaits) {
     ScriptedHost host;
     StepLog steps(host);
-    host.At(100, [&host] { host.MenuIsOpen = true; });
-    host.At(2000, [&host] { host.MenuIsOpen = false; });
+    host.At(100, [&host] { host.MenuIsActive = true; });
+    host.At(2000, [&host] { host.MenuIsActive = false; });
     host.At(2300, [] { GameOver = true; });
     host.NewGame();
     ASSERT_EQ(steps.Times.size(), 1u);

@@ -1,5 +1,6 @@
 // The end of a game: the place check, the name prompt, the shift, and the save.
 #include "store/IniFile.h"
+#include "store/IniFileTesting.h"
 #include "tests/TestFiles.h"
 #include "tests/core/ScriptedHost.h"
 
@@ -331,6 +332,33 @@ TEST(EnterHighScore, AnEntryWhoseSaveFailedIsSavedWithTheNextOne) {
     EXPECT_EQ(host.CallsStartingWith("prompt").back(), "prompt #3 3000|Ann");
     EXPECT_EQ(FileTable(host.ProfileFileName()).substr(0, 34),
               "Ann 5000 50\nCy 4000 40\nBo 3000 30\n");
+}
+
+// As the program ends, an entry whose save failed is tried once more; if
+// that fails too, the error reaches the caller and the file is as it was.
+TEST(EnterHighScore, AnEntryWhoseSaveFailedIsTriedOnceMoreAtTheEnd) {
+    for (const bool failsAgain : {false, true}) {
+        SCOPED_TRACE(failsAgain ? "the retry fails" : "the retry succeeds");
+        ScriptedHost host;
+        LoadTable(host);
+        host.PromptAnswer = "Ann";
+        SetIniFileFailure(IniFileStep::Write);
+        EXPECT_THROW(PlayTo(host, 5000, 50), EIniFileException);
+        EXPECT_TRUE(host.HasUnsavedScores());
+        if (!failsAgain) {
+            SetIniFileFailure(std::nullopt);
+        }
+        if (failsAgain) {
+            EXPECT_THROW(host.RetryHighScoreSave(), EIniFileException);
+        } else {
+            host.RetryHighScoreSave();
+        }
+        SetIniFileFailure(std::nullopt);
+        EXPECT_EQ(host.HasUnsavedScores(), failsAgain);
+        EXPECT_EQ(FileTable(host.ProfileFileName()).substr(0, 12),
+                  failsAgain ? "Nobody 1000 " : "Ann 5000 50\n");
+        host.RetryHighScoreSave(); // nothing pending: nothing is written
+    }
 }
 
 } // namespace

@@ -140,7 +140,7 @@ void ScriptedHost::Advance(uint64_t ms) {
     }
 }
 
-void ScriptedHost::WaitTurn(uint32_t msUntilStep) {
+void ScriptedHost::SleepUntilEvent(uint32_t msUntilStep) {
     Record("wait");
     if (!WakeEarly) {
         Advance(15);

@@ -48,11 +48,11 @@ public:
     bool GameMenuOn = false;
 
     // Settings of the host.
-    bool WakeEarly = false;  // WaitTurn waits for the next event or step instead of 15 ms
+    bool WakeEarly = false;  // SleepUntilEvent waits for the next event or step instead of 15 ms
     bool HasCounter = true;  // QueryPerformanceCounter succeeds
     int64_t Counter = 12345; // and gives this
     bool TerminatedFlag = false;
-    bool MenuIsOpen = false;                 // a menu of the menu bar is open
+    bool MenuIsActive = false;               // the menu bar in use: a menu open, or its keyboard
     std::optional<std::string> PromptAnswer; // nullopt: the prompt is cancelled
     std::function<void()> WhilePromptOpen;   // runs while the prompt is up
     std::string ProfileFile;                 // in a scratch folder of its own
@@ -71,8 +71,8 @@ public:
                       const std::string& level) override;
     void EnableGameMenu(bool gameRunning) override;
     void ProcessMessages() override;
-    void WaitTurn(uint32_t msUntilStep) override;
-    bool MenuOpen() override { return MenuIsOpen; }
+    void SleepUntilEvent(uint32_t msUntilStep) override;
+    bool MenuActive() override { return MenuIsActive; }
     uint32_t GetTickCount() override { return StartTick + static_cast<uint32_t>(FClock); }
     void Sleep(uint32_t ms) override;
     bool QueryPerformanceCounter(int64_t& counter) override;

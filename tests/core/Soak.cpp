@@ -95,9 +95,9 @@ SoakResult RunSoak(uint32_t seed, uint64_t minLandings) {
                     host.mniNewClick();
                 } else if (pick < 9990) {
                     // A menu held open for up to three seconds.
-                    host.MenuIsOpen = true;
+                    host.MenuIsActive = true;
                     host.At(host.Now() + std::uniform_int_distribution<uint64_t>(0, 3000)(random),
-                            [&host] { host.MenuIsOpen = false; });
+                            [&host] { host.MenuIsActive = false; });
                 } else if (pick < 9995) {
                     host.Speed = std::uniform_int_distribution<int32_t>(-3, 20)(random);
                     host.ShowNext = chance(50);

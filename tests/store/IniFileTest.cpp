@@ -7,12 +7,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
+#include <grp.h>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -103,8 +108,7 @@ TEST_F(ProfileTest, ReadsAWindowsFileAndKeepsEveryOtherByte) {
                               "Name1=\"  Ann  \"\r\n"
                               "Score1=5000\r\n"
                               "Name2=Bo\r\n");
-    EXPECT_EQ(ListDirectory(Dir.Path()),
-              (std::vector<std::string>{"Brindlex.ini", "Brindlex.ini.lock"}));
+    EXPECT_EQ(ListDirectory(Dir.Path()), (std::vector<std::string>{"Brindlex.ini"}));
 }
 
 TEST_F(ProfileTest, TextComesBackAsWritten) {
@@ -243,8 +247,7 @@ TEST_F(ProfileTest, AFailedWriteLeavesTheFileAsItWas) {
 
         EXPECT_EQ(ReadFile(Path), afterFirst);
         EXPECT_EQ(ini.ReadNumber("Settings", "Speed", 10), 9);
-        EXPECT_EQ(ListDirectory(Dir.Path()),
-                  (std::vector<std::string>{"Brindlex.ini", "Brindlex.ini.lock"}));
+        EXPECT_EQ(ListDirectory(Dir.Path()), (std::vector<std::string>{"Brindlex.ini"}));
         ini.WriteText("HighScores", "Name1", "Cy");
         EXPECT_EQ(ini.ReadText("HighScores", "Name1", "Nobody"), "Cy");
     }
@@ -286,8 +289,7 @@ TEST_F(ProfileTest, ABatchIsWrittenWholeOrNotAtAll) {
                   n == 5 ? "Eve" : "Al");
     }
     EXPECT_EQ(ini.ReadNumber("HighScores", "Score1", 0), 6000);
-    EXPECT_EQ(ListDirectory(Dir.Path()),
-              (std::vector<std::string>{"Brindlex.ini", "Brindlex.ini.lock"}));
+    EXPECT_EQ(ListDirectory(Dir.Path()), (std::vector<std::string>{"Brindlex.ini"}));
 
     // A batch that changes nothing leaves the very file in place.
     struct stat before {};
@@ -317,8 +319,7 @@ TEST_F(ProfileTest, RemovesTemporariesOfKilledWriters) {
     WriteFile(Dir / "notes.txt", "not ours");
     TIniFile(Path).WriteNumber("Settings", "Speed", 4);
     EXPECT_EQ(ListDirectory(Dir.Path()),
-              (std::vector<std::string>{".Brindlex.ini.keep", "Brindlex.ini", "Brindlex.ini.lock",
-                                        "notes.txt"}));
+              (std::vector<std::string>{".Brindlex.ini.keep", "Brindlex.ini", "notes.txt"}));
 }
 
 TEST_F(ProfileTest, WritesThroughASymbolicLink) {
@@ -334,8 +335,7 @@ TEST_F(ProfileTest, WritesThroughASymbolicLink) {
     EXPECT_EQ(std::filesystem::read_symlink(Path), "real/profile.ini");
     EXPECT_EQ(ini.ReadNumber("Settings", "Speed", 10), 6);
     EXPECT_EQ(ModeOf(Dir / "real/profile.ini") & 07777, 0600u);
-    EXPECT_EQ(ListDirectory(Dir / "real"),
-              (std::vector<std::string>{"profile.ini", "profile.ini.lock"}));
+    EXPECT_EQ(ListDirectory(Dir / "real"), (std::vector<std::string>{"profile.ini"}));
 
     // A dangling link gets its target created.
     const std::string dangling = Dir / "dangling.ini";
@@ -343,6 +343,91 @@ TEST_F(ProfileTest, WritesThroughASymbolicLink) {
     TIniFile(dangling).WriteText("S", "k", "v");
     EXPECT_TRUE(S_ISLNK(ModeOf(dangling)));
     EXPECT_EQ(ReadFile(Dir / "real/new.ini"), "[S]\nk=v\n");
+}
+
+// Runs body in a child process and gives its exit status (-1 when it did not
+// exit); an error that escapes body is status 1.
+template <typename Body> pid_t StartChild(Body&& body) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        int status = 0;
+        try {
+            status = body();
+        } catch (...) {
+            status = 1;
+        }
+        ::_exit(status);
+    }
+    return child;
+}
+
+int Finish(pid_t child) {
+    int status = 0;
+    if (child <= 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
+        return -1;
+    }
+    return WEXITSTATUS(status);
+}
+
+// A save waits for whoever holds the profile's lock: the folder itself, or
+// the lock file that earlier versions of the game took and may still hold.
+TEST_F(ProfileTest, ASaveWaitsForTheFolderAndForAnEarlierVersionsLockFile) {
+    const struct {
+        const char* name;
+        bool lockFile;
+    } cases[] = {{"the folder", false}, {"an earlier version's lock file", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteFile(Path, "[Settings]\nSpeed=3\n");
+        const std::string held = c.lockFile ? Path + ".lock" : Dir.Path();
+        if (c.lockFile) {
+            WriteFile(held, "");
+        }
+        const int fd = ::open(held.c_str(), O_RDONLY | O_CLOEXEC);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+        const pid_t writer = StartChild([this, fd] {
+            ::close(fd); // the lock stays with the parent's descriptor alone
+            TIniFile(Path).WriteNumber("Settings", "Speed", 4);
+            return 0;
+        });
+        // However slowly the writer runs, it must not get past the lock.
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        EXPECT_EQ(ReadFile(Path), "[Settings]\nSpeed=3\n");
+        ::close(fd);
+        EXPECT_EQ(Finish(writer), 0);
+        EXPECT_EQ(ReadFile(Path), "[Settings]\nSpeed=4\n");
+        EXPECT_EQ(std::filesystem::exists(Path + ".lock"), c.lockFile) << "none is made";
+        std::filesystem::remove(Path + ".lock");
+    }
+}
+
+// A folder the player may write but not read cannot be locked: the lock
+// file beside the profile stands in for it, as in earlier versions.
+TEST_F(ProfileTest, AFolderThatCannotBeReadIsLockedThroughALockFile) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root to become another user (root reads every folder)";
+    }
+    constexpr uid_t Nobody = 65534;
+    ::chmod(Dir.Path().c_str(), 0755);
+    const std::string folder = Dir / "unlisted";
+    std::filesystem::create_directory(folder);
+    ASSERT_EQ(::chown(folder.c_str(), Nobody, Nobody), 0);
+    ::chmod(folder.c_str(), 0300);
+    const std::string path = folder + "/Brindlex.ini";
+    const pid_t writer = StartChild([&path] {
+        if (::setgroups(0, nullptr) != 0 || ::setresgid(Nobody, Nobody, Nobody) != 0 ||
+            ::setresuid(Nobody, Nobody, Nobody) != 0) {
+            return 3;
+        }
+        TIniFile(path).WriteNumber("Settings", "Speed", 4);
+        TIniFile(path).WriteNumber("Settings", "Speed", 5);
+        return 0;
+    });
+    ASSERT_EQ(Finish(writer), 0) << "1: the save failed; 3: no setuid";
+    EXPECT_EQ(ReadFile(path), "[Settings]\nSpeed=5\n");
+    EXPECT_EQ(ListDirectory(folder),
+              (std::vector<std::string>{"Brindlex.ini", "Brindlex.ini.lock"}));
 }
 
 // Two copies of the program saving at the same moment: each read-modify-write

@@ -1,11 +1,13 @@
-// Where the profile lies: beside the program when its folder is writable,
-// otherwise in the player's configuration folder, created on the first save.
+// Where the profile lies: beside a copy that is not installed when its folder
+// is writable, otherwise in the player's configuration folder, created on the
+// first save.
 #include "store/ProfilePlace.h"
 #include "store/IniFile.h"
 #include "tests/store/StoreTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <grp.h>
@@ -54,34 +56,42 @@ mode_t ModeOf(const std::string& path) {
 }
 
 TEST(ProfilePlace, TheTableOfCases) {
-    enum class Folder { Writable, ReadOnly, ReadOnlyWithProfile };
+    enum class Folder { Writable, ReadOnly, ReadOnlyWithProfile, WritableWithProfile };
     enum class Expect { Beside, Xdg, Home };
     const struct {
         const char* name;
         Folder folder;
+        bool installed;
         std::optional<std::string> xdg; // relative to the scratch folder when not absolute
         Expect expect;
     } cases[] = {
-        {"writable folder", Folder::Writable, "/abs/config", Expect::Beside},
-        {"writable folder, no XDG variable", Folder::Writable, std::nullopt, Expect::Beside},
-        {"read-only folder, XDG set", Folder::ReadOnly, "/abs/config", Expect::Xdg},
-        {"read-only folder with a profile", Folder::ReadOnlyWithProfile, "/abs/config",
+        {"portable copy", Folder::Writable, false, "/abs/config", Expect::Beside},
+        {"portable copy, no XDG variable", Folder::Writable, false, std::nullopt, Expect::Beside},
+        {"portable copy with a profile", Folder::WritableWithProfile, false, std::nullopt,
+         Expect::Beside},
+        {"read-only folder, XDG set", Folder::ReadOnly, false, "/abs/config", Expect::Xdg},
+        {"read-only folder with a profile", Folder::ReadOnlyWithProfile, false, "/abs/config",
          Expect::Xdg},
-        {"read-only folder, XDG unset", Folder::ReadOnly, std::nullopt, Expect::Home},
-        {"read-only folder, XDG empty", Folder::ReadOnly, "", Expect::Home},
-        {"read-only folder, XDG relative", Folder::ReadOnly, "config", Expect::Home},
-        {"read-only folder with a profile, XDG relative", Folder::ReadOnlyWithProfile, "config",
-         Expect::Home},
+        {"read-only folder, XDG unset", Folder::ReadOnly, false, std::nullopt, Expect::Home},
+        {"read-only folder, XDG empty", Folder::ReadOnly, false, "", Expect::Home},
+        {"read-only folder, XDG relative", Folder::ReadOnly, false, "config", Expect::Home},
+        {"read-only folder with a profile, XDG relative", Folder::ReadOnlyWithProfile, false,
+         "config", Expect::Home},
+        {"installed copy as a user", Folder::ReadOnly, true, "/abs/config", Expect::Xdg},
+        {"installed copy as root", Folder::Writable, true, "/abs/config", Expect::Xdg},
+        {"installed copy as root, XDG unset", Folder::Writable, true, std::nullopt, Expect::Home},
+        {"installed copy as root, a profile beside it", Folder::WritableWithProfile, true,
+         std::nullopt, Expect::Home},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TempDirectory scratch;
         const std::string program = scratch / "games";
         std::filesystem::create_directory(program);
-        if (c.folder == Folder::ReadOnlyWithProfile) {
+        if (c.folder == Folder::ReadOnlyWithProfile || c.folder == Folder::WritableWithProfile) {
             WriteFile(program + "/Brindlex.ini", "[Settings]\nSpeed=3\n");
         }
-        if (c.folder != Folder::Writable) {
+        if (c.folder == Folder::ReadOnly || c.folder == Folder::ReadOnlyWithProfile) {
             ::chmod(program.c_str(), 0555);
         }
         const std::string home = scratch / "home";
@@ -89,15 +99,53 @@ TEST(ProfilePlace, TheTableOfCases) {
         if (xdg && xdg->starts_with('/')) {
             *xdg = scratch.Path() + *xdg;
         }
+        const char* xdgValue = xdg ? xdg->c_str() : nullptr;
         const std::string expected = c.expect == Expect::Beside ? program + "/Brindlex.ini"
                                      : c.expect == Expect::Xdg
                                          ? *xdg + "/Brindlex/Brindlex.ini"
                                          : home + "/.config/Brindlex/Brindlex.ini";
-        EXPECT_EQ(ChooseProfilePath(program, xdg ? xdg->c_str() : nullptr, home), expected);
-        EXPECT_EQ(ChooseProfilePath(program + "/", xdg ? xdg->c_str() : nullptr, home + "/"),
-                  expected)
+        EXPECT_EQ(ChooseProfilePath(program, c.installed, xdgValue, home), expected);
+        EXPECT_EQ(ChooseProfilePath(program + "/", c.installed, xdgValue, home + "/"), expected)
             << "the same with final slashes";
     }
+}
+
+// An installed copy is known by its folder: the configured games folder, or
+// Debian's, or a games folder under a prefix whose menu entry it installed.
+TEST(ProfilePlace, KnowsAnInstalledCopyByItsFolder) {
+    TempDirectory scratch;
+    const std::string configured = scratch / "usr/games";
+    const std::string other = scratch / "opt/games";
+    const std::string portable = scratch / "home/me/games";
+    for (const std::string& folder : {configured, other, portable}) {
+        std::filesystem::create_directories(folder);
+    }
+    std::filesystem::create_directories(scratch / "opt/share/applications");
+    WriteFile(scratch / "opt/share/applications/game.desktop", "");
+    std::filesystem::create_directory_symlink(configured, scratch / "linked");
+    const TInstallPlace place{{configured}, "games", "share/applications/game.desktop"};
+    const struct {
+        const char* name;
+        std::string folder;
+        bool installed;
+    } cases[] = {
+        {"the configured games folder", configured, true},
+        {"the same, spelled with a final slash", configured + "/", true},
+        {"the same, reached through a link", scratch / "linked", true},
+        {"a prefix chosen at install, with the menu entry", other, true},
+        {"a portable copy in a folder named games", portable, false},
+        {"the folder above the games folder", scratch / "usr", false},
+        {"a folder that is not there", scratch / "gone/games", false},
+        {"no folder known", "", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsInstalledCopy(c.folder, place), c.installed) << c.name;
+    }
+    const std::vector<std::string> folders = BuildInstallPlace().GameFolders;
+    EXPECT_NE(std::find(folders.begin(), folders.end(), "/usr/games"), folders.end())
+        << "the package's folder";
+    EXPECT_FALSE(IsInstalledCopy(std::filesystem::current_path().string(), BuildInstallPlace()))
+        << "the build folder";
 }
 
 // An installed game: a folder with the usual bits, owned by root, started by
@@ -121,8 +169,9 @@ TEST(ProfilePlace, AFolderOfAnotherUserIsNotWritable) {
             ::setresuid(nobody->pw_uid, nobody->pw_uid, nobody->pw_uid) != 0) {
             ::_exit(3);
         }
-        const bool config = ChooseProfilePath(program, "/c", "/h") == "/c/Brindlex/Brindlex.ini" &&
-                            !FolderIsWritable(program);
+        const bool config =
+            ChooseProfilePath(program, false, "/c", "/h") == "/c/Brindlex/Brindlex.ini" &&
+            !FolderIsWritable(program);
         ::_exit(config ? 0 : 1);
     }
     int status = 0;
@@ -140,7 +189,7 @@ TEST(ProfilePlace, NoConfigurationFolderWithoutAnAbsoluteHome) {
     // that path in its message.
     TempDirectory scratch;
     ::chmod(scratch.Path().c_str(), 0555);
-    EXPECT_EQ(ChooseProfilePath(scratch.Path(), nullptr, ""), scratch / "Brindlex.ini");
+    EXPECT_EQ(ChooseProfilePath(scratch.Path(), false, nullptr, ""), scratch / "Brindlex.ini");
 }
 
 TEST(ProfilePlace, IsBesideTheRunningProgramInAWritableFolder) {

@@ -43,7 +43,8 @@ constexpr std::string_view Help =
     "Empty lines are skipped.\n"
     "\n"
     "FILE is used as given. Every write replaces the file atomically under a\n"
-    "lock (FILE.lock beside it) and keeps all its other lines.\n"
+    "lock on its folder (or on FILE.lock beside it, where the folder cannot be\n"
+    "locked) and keeps all its other lines.\n"
     "\n"
     "Exit status: 0 done, 1 a write failed (the message is on standard error),\n"
     "2 bad usage.\n";

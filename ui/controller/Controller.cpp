@@ -134,7 +134,7 @@ void TController::InDialog(QWidget* modal, TPadButton button) {
 
 void TController::InGame(TPadButton button) {
     // An open menu holds the game as a dialog does, and takes the keys.
-    if (QApplication::activePopupWidget() != nullptr || FForm.MenuOpen()) {
+    if (QApplication::activePopupWidget() != nullptr || FForm.MenuActive()) {
         return;
     }
     FForm.RunCommand([this, button] { FForm.FormKeyDown(PadKey(button, FForm)); });

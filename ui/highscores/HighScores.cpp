@@ -3,13 +3,16 @@
 #include "store/HighScoreTable.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/NameText.h"
+#include "ui/common/Taskbar.h"
 #include "ui/highscores/StringGrid.h"
 
 #include <QShowEvent>
 
-TForm3::TForm3(const THighScoreTable& table, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
+// A window of its own, not a dialog of the game window: it does not stay
+// above the game when the player clicks the game.
+TForm3::TForm3(const THighScoreTable& table)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint),
       FTable(table) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(tr("High Scores"));
@@ -40,6 +43,7 @@ void TForm3::showEvent(QShowEvent* event) {
     // when the window goes from hidden to shown.
     if (!event->spontaneous()) {
         FormShow();
+        KeepOutOfTaskbar(this);
     }
     QWidget::showEvent(event);
 }

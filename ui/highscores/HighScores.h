@@ -11,8 +11,9 @@ class TForm3 : public QWidget {
     Q_OBJECT
 
 public:
-    // Created hidden; its grid stays empty until the first showing.
-    explicit TForm3(const THighScoreTable& table, QWidget* parent = nullptr);
+    // Created hidden; its grid stays empty until the first showing. A
+    // top-level window without a parent: its owner deletes it.
+    explicit TForm3(const THighScoreTable& table);
 
     TStringGrid* strngrdHS;
 

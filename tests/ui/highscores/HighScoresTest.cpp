@@ -62,14 +62,16 @@ private Q_SLOTS:
     }
 
     void windowLooksAsDesigned() {
-        QWidget main;
-        TForm3 form(*FTable, &main);
+        TForm3 form(*FTable);
         QCOMPARE(form.objectName(), QStringLiteral("Form3"));
         QCOMPARE(form.windowTitle(), QStringLiteral("High Scores"));
         QVERIFY(form.isWindow());
         QVERIFY(!form.isVisible());
+        // A window of its own: no dialog, no parent to stay above, no icon.
+        QCOMPARE(form.parentWidget(), nullptr);
+        QVERIFY(form.windowIcon().isNull());
         const Qt::WindowFlags flags = form.windowFlags();
-        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
+        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Window);
         QVERIFY(flags & Qt::WindowCloseButtonHint);
         QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                            Qt::WindowStaysOnTopHint)));
@@ -98,9 +100,8 @@ private Q_SLOTS:
         // Empty until the first showing.
         QCOMPARE(GridRow(grid, 1), QStringList({"", "", "", ""}));
 
-        main.show();
         form.show();
-        QCOMPARE(form.windowHandle()->transientParent(), main.windowHandle());
+        QCOMPARE(form.windowHandle()->transientParent(), nullptr);
         QCOMPARE(form.frameGeometry().topLeft(), QPoint(0, 0));
         form.move(120, 40);
         form.hide();

@@ -1,6 +1,8 @@
 // The game window on Qt's offscreen platform: its layout, menu, keys, dialogs.
 #include "ui/MainWindow.h"
 #include "core/VirtualKeys.h"
+#include "store/IniFile.h"
+#include "store/IniFileTesting.h"
 #include "ui/ClientArea.h"
 #include "ui/KeyMap.h"
 #include "ui/KeysBox.h"
@@ -10,13 +12,18 @@
 #include "ui/common/NameText.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -194,25 +201,25 @@ private slots:
         form.show();
         QApplication::setActiveWindow(&form);
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        QVERIFY(!form.MenuOpen());
+        QVERIFY(!form.MenuActive());
         for (QAction* item : form.menuBar()->actions()) {
             form.menuBar()->setActiveAction(item);
             QVERIFY(item->menu()->isVisible());
-            QVERIFY(form.MenuOpen());
+            QVERIFY(form.MenuActive());
             QTest::keyClick(item->menu(), Qt::Key_Escape);
             QTest::keyClick(form.menuBar(), Qt::Key_Escape);
             QVERIFY(!item->menu()->isVisible());
-            QVERIFY(!form.MenuOpen());
+            QVERIFY(!form.MenuActive());
         }
 
         bool inGame = false;
         bool held = true;
         QTimer::singleShot(50, [&] {
             inGame = form.GameRunning();
-            held = form.MenuOpen();
+            held = form.MenuActive();
             form.mniSettingsClick();
             QVERIFY(settings.isVisible());
-            held = held || form.MenuOpen();
+            held = held || form.MenuActive();
             form.mniAbort->trigger();
         });
         QMenu* game = form.menuBar()->actions()[0]->menu();
@@ -222,6 +229,68 @@ private slots:
         QVERIFY(inGame);
         QVERIFY(!held);
         QVERIFY(!form.GameRunning());
+    }
+
+    // After Esc in an open menu, and after a lone Alt, the bar keeps the
+    // keyboard: the game is held as by an open menu and the title is drawn
+    // highlighted, until Esc or a click in the well gives the keyboard back.
+    void theMenuBarHoldsTheKeyboardAfterEscAndALoneAlt() {
+        TForm1 form(Profile());
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QMenuBar* bar = form.menuBar();
+        QMenu* game = bar->actions()[0]->menu();
+        const auto title = [bar] {
+            return bar->grab().toImage().copy(bar->actionGeometry(bar->actions()[0]));
+        };
+        const QImage plain = title();
+        const struct {
+            const char* name;
+            std::function<void()> enter;
+            std::function<void()> leave;
+        } cases[] = {
+            {"Esc in the Game menu, then Esc",
+             [&] {
+                 QTest::keyClick(&form, Qt::Key_G, Qt::AltModifier);
+                 QVERIFY(game->isVisible());
+                 QVERIFY(form.MenuActive());
+                 QTest::keyClick(game, Qt::Key_Escape);
+             },
+             [&] { QTest::keyClick(bar, Qt::Key_Escape); }},
+            {"a lone Alt, then a click in the well",
+             [&] {
+                 QTest::keyPress(&form, Qt::Key_Alt, Qt::AltModifier);
+                 QTest::keyRelease(&form, Qt::Key_Alt);
+             },
+             [&] { QTest::mouseClick(form.ClientArea(), Qt::LeftButton, {}, QPoint(100, 300)); }},
+            {"a lone Alt, then Esc",
+             [&] {
+                 QTest::keyPress(&form, Qt::Key_Alt, Qt::AltModifier);
+                 QTest::keyRelease(&form, Qt::Key_Alt);
+             },
+             [&] { QTest::keyClick(bar, Qt::Key_Escape); }},
+        };
+        for (const auto& c : cases) {
+            c.enter();
+            QVERIFY2(!game->isVisible(), c.name);
+            QVERIFY2(bar->hasFocus(), c.name);
+            QVERIFY2(form.MenuActive(), c.name);
+            QVERIFY2(title() != plain, c.name);
+            c.leave();
+            QVERIFY2(!form.MenuActive(), c.name);
+            QVERIFY2(form.hasFocus(), c.name);
+            QVERIFY2(title() == plain, c.name);
+        }
+        // Held with the keyboard, the bar still opens its menus by their letters.
+        QTest::keyPress(&form, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(&form, Qt::Key_Alt);
+        QTest::keyClick(bar, Qt::Key_O);
+        QMenu* options = bar->actions()[1]->menu();
+        QVERIFY(options->isVisible());
+        QTest::keyClick(options, Qt::Key_Escape);
+        QTest::keyClick(bar, Qt::Key_Escape);
+        QVERIFY(!form.MenuActive());
     }
 
     void mapsKeysToVirtualKeyCodes() {
@@ -292,6 +361,31 @@ private slots:
                      "Left:\t\tLeft or numpad 4\r\nRight:\t\tRight or numpad 6\r\nDown:\t\tDown "
                      "or numpad 2\r\nRotate down:\tCtrl or numpad 5\r\nRotate up:\tShift or "
                      "numpad 8\r\nStart new game:\tSpace\r\nPause:\t\tPause\r\nEnd game:\tEsc"));
+    }
+
+    // Not even under a style that gives standard buttons their theme icons.
+    void keysBoxHasAnOkButtonWithoutIcon() {
+        class IconButtonsStyle : public QProxyStyle {
+        public:
+            using QProxyStyle::QProxyStyle;
+            int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                          QStyleHintReturn* data) const override {
+                return hint == SH_DialogButtonBox_ButtonsHaveIcons
+                           ? 1
+                           : QProxyStyle::styleHint(hint, option, widget, data);
+            }
+        };
+        const QString styleName = QApplication::style()->name();
+        QApplication::setStyle(new IconButtonsStyle(QStyleFactory::create(styleName)));
+        auto restore = qScopeGuard([&] { QApplication::setStyle(styleName); });
+        TForm1 form(Profile());
+        TKeysBox box(&form);
+        const QList<QPushButton*> buttons = box.findChildren<QPushButton*>();
+        QCOMPARE(buttons.size(), 1);
+        QCOMPARE(buttons[0]->text(), QStringLiteral("OK"));
+        QVERIFY(buttons[0]->icon().isNull());
+        QDialogButtonBox probe(QDialogButtonBox::Ok);
+        QVERIFY2(!probe.button(QDialogButtonBox::Ok)->icon().isNull(), "the style gives icons");
     }
 
     // Measured on the drawn box, for the font it has and for others: every
@@ -611,6 +705,43 @@ private slots:
         QCOMPARE(form.HiName[1], std::string("Ann"));
         QVERIFY(!form.GameRunning());
         QVERIFY(form.mniNew->isEnabled());
+    }
+
+    // An entry whose save failed (here a disk that fills up) is saved as the
+    // program ends; when that save fails too, the error box says so.
+    void aFailedHighScoreSaveIsTriedOnceMoreAtExit() {
+        for (const bool failsAgain : {false, true}) {
+            TForm1 form(Profile());
+            form.show();
+            SetIniFileFailure(IniFileStep::Write);
+            auto clearFailure = qScopeGuard([] { SetIniFileFailure(std::nullopt); });
+            {
+                TIniFile ini(form.ProfileFileName());
+                QVERIFY_THROWS_EXCEPTION(EIniFileException,
+                                         form.SaveNewHighScore(ini, "Ann", 5000, 50));
+            }
+            if (!failsAgain) {
+                SetIniFileFailure(std::nullopt);
+            }
+            QString shown;
+            if (failsAgain) {
+                WhenModalOpens([&shown](QWidget* modal) {
+                    shown = modal->findChild<QLabel*>("qt_msgbox_label")->text();
+                    QTest::keyClick(modal, Qt::Key_Return);
+                });
+            }
+            form.close();
+            SetIniFileFailure(std::nullopt);
+            TIniFile ini(form.ProfileFileName());
+            QCOMPARE(ini.ReadText("HighScores", "Name1", "none"), failsAgain ? "none" : "Ann");
+            QCOMPARE(shown, failsAgain
+                                ? QStringLiteral("Unable to write to ") +
+                                      QString::fromStdString(form.ProfileFileName()) +
+                                      QStringLiteral(": the disk is full.\n"
+                                                     "The new high score could not be saved.")
+                                : QString());
+            QFile::remove(QString::fromStdString(form.ProfileFileName()));
+        }
     }
 
     void theNamePromptClosesAtOnceWhenTheProgramIsEnding() {
