@@ -9,6 +9,8 @@
 
 #include <QScreen>
 
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 int main(int argc, char** argv) {
@@ -33,5 +35,12 @@ int main(int argc, char** argv) {
 
     const int result = TApplication::exec();
     delete form1; // and the two windows it owns
+    // Qt 6.4's Wayland plugin can deadlock as it takes down its connection
+    // (two of its threads wait for each other), which leaves a process without
+    // a window behind. Everything is saved and every window is gone: end here.
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        std::fflush(nullptr);
+        std::_Exit(result);
+    }
     return result;
 }
