@@ -1,9 +1,14 @@
 #include "app/CommandLine.h"
 
+#include "translations/Translations.h"
+
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cstdio>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -24,19 +29,38 @@ void Print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
+// The context of the command line's texts.
+class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
 } // namespace
 
 std::optional<int> AnswerCommandLine(int argc, char** argv) {
+    // What is printed is in the player's language, Qt's words too ("Usage:",
+    // "Unknown option"), which takes an application object; a plain one
+    // opens no display, and named by the program's name alone it names the
+    // program so in the help. A start without arguments, the usual one,
+    // prints nothing and goes without.
+    std::string programName = ProgramName;
+    char* nameOnly[] = {programName.data(), nullptr};
+    int count = 1;
+    std::optional<QCoreApplication> application;
+    std::optional<TTranslators> translators;
+    if (argc > 1) {
+        application.emplace(count, nameOnly);
+        translators.emplace();
+        translators->Install();
+    }
     QCommandLineParser parser;
     // Qt's options are single-dash words (-platform xcb, -style=fusion).
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Brindlex, a falling-jewel puzzle game: line up three equal jewels and "
-                       "they vanish."));
+    parser.setApplicationDescription(CommandLine::tr(
+        "Brindlex, a falling-jewel puzzle game: line up three equal jewels and they vanish."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Shows this help and exits."));
+                                  CommandLine::tr("Shows this help and exits."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Shows the version and exits."));
+                                     CommandLine::tr("Shows the version and exits."));
     parser.addOption(help);
     parser.addOption(version);
     for (const char* name : QtOptionsWithValue) {
@@ -59,20 +83,19 @@ std::optional<int> AnswerCommandLine(int argc, char** argv) {
         error = parser.errorText();
     } else if (!parser.positionalArguments().isEmpty()) {
         error =
-            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+            CommandLine::tr("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
     }
     if (!error.isEmpty()) {
-        Print(stderr, QStringLiteral("%1: %2 Try '%1 --help'.\n").arg(ProgramName, error));
+        Print(stderr, CommandLine::tr("%1: %2 Try '%1 --help'.\n").arg(ProgramName, error));
         return 2;
     }
     if (parser.isSet(help)) {
-        // Without an application object Qt cannot know the program's name.
-        QString text = parser.helpText();
-        text.replace(QStringLiteral("<executable_name>"), QString::fromLatin1(ProgramName));
-        Print(stdout, text + QStringLiteral("\nQt's own options, such as -platform, -style and "
-                                            "-display, are passed on to Qt.\n"
-                                            "See brindlex(6) for the keys and where the "
-                                            "profile is kept.\n"));
+        Print(stdout,
+              parser.helpText() + u'\n' +
+                  CommandLine::tr(
+                      "Qt's own options, such as -platform, -style and -display, are passed "
+                      "on to Qt.\nSee brindlex(6) for the keys and where the profile is "
+                      "kept.\n"));
         return 0;
     }
     if (parser.isSet(version)) {

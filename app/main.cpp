@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/DisplayGuard.h"
+#include "translations/Translations.h"
 #include "ui/MainWindow.h"
 #include "ui/highscores/HighScores.h"
 #include "ui/options/Options.h"
@@ -20,6 +21,9 @@ int main(int argc, char** argv) {
     TDisplayGuard guard;
     TApplication app(argc, argv);
     guard.Release();
+    // Every window speaks the player's language from its first text on.
+    TTranslators translators;
+    translators.Install();
 
     auto* form1 = new TForm1();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

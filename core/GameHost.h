@@ -42,10 +42,11 @@ public:
     // True once the program has been asked to end.
     virtual bool Terminated() = 0;
 
-    // The modal name prompt: gives the text the player confirmed, or value
-    // unchanged when the prompt was cancelled (or the program is ending).
-    virtual std::string InputQuery(const std::string& caption, const std::string& prompt,
-                                   const std::string& value) = 0;
+    // The modal name prompt of a score that earned place: gives the text the
+    // player confirmed, or value unchanged when the prompt was cancelled (or
+    // the program is ending). Its texts are the host's, in the player's
+    // language: the game gives only what they tell.
+    virtual std::string InputQuery(int place, uint32_t score, const std::string& value) = 0;
     // Where the profile file lies; asked anew for every batch.
     virtual std::string ProfileFileName() = 0;
 };

@@ -17,8 +17,7 @@ void TGame::EnterHighScore() {
     if (place == 0) {
         return;
     }
-    const std::string name =
-        HighScoreName(InputQuery("You're Winner!", HighScorePrompt(place, score), HiName[1]));
+    const std::string name = HighScoreName(InputQuery(place, score, HiName[1]));
     TIniFile ini(ProfileFileName());
     SaveNewHighScore(ini, name, score, jewels);
 }

@@ -131,11 +131,6 @@ void THighScoreTable::InsertHighScore(int place, const std::string& name, uint32
     HiJewels[place] = jewels;
 }
 
-std::string HighScorePrompt(int place, uint32_t score) {
-    return "You placed #" + std::to_string(place) + " with your score of " + std::to_string(score) +
-           ".\r\nEnter your name:";
-}
-
 std::string CutName(const std::string& name) {
     if (name.size() <= MaxNameLength) {
         return name;

@@ -60,9 +60,6 @@ private:
     std::vector<THighScoreEntry> FUnsaved; // entries whose save failed
 };
 
-// The two lines of the name prompt for a score that earned place.
-std::string HighScorePrompt(int place, uint32_t score);
-
 // At most MaxNameLength characters of name, cut between characters.
 std::string CutName(const std::string& name);
 

@@ -1,5 +1,6 @@
 #include "ui/KeysBox.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QPainter>
@@ -9,10 +10,51 @@
 
 #include <cmath>
 
-const char* const KeysHelpText =
-    "Left:\t\tLeft or numpad 4\r\nRight:\t\tRight or numpad 6\r\nDown:\t\tDown or numpad 2\r\n"
-    "Rotate down:\tCtrl or numpad 5\r\nRotate up:\tShift or numpad 8\r\nStart new game:\tSpace\r\n"
-    "Pause:\t\tPause\r\nEnd game:\tEsc";
+namespace {
+
+// The lines of the help, each text apart for the translators: an action,
+// tabs, and its keys as the keyboard labels them.
+const struct {
+    const char* Action;
+    const char* Tabs;
+    const char* Keys;
+} KeysHelpLines[] = {
+    {QT_TRANSLATE_NOOP("TKeysBox", "Left:"), "\t\t",
+     //: The arrow key, and the key on the numeric keypad
+     QT_TRANSLATE_NOOP("TKeysBox", "Left or numpad 4")},
+    {QT_TRANSLATE_NOOP("TKeysBox", "Right:"), "\t\t",
+     QT_TRANSLATE_NOOP("TKeysBox", "Right or numpad 6")},
+    {QT_TRANSLATE_NOOP("TKeysBox", "Down:"), "\t\t",
+     QT_TRANSLATE_NOOP("TKeysBox", "Down or numpad 2")},
+    //: Cycles the falling trio's jewels: the bottom one goes to the top
+    {QT_TRANSLATE_NOOP("TKeysBox", "Rotate down:"), "\t",
+     //: Ctrl as the keyboard labels it (German: Strg)
+     QT_TRANSLATE_NOOP("TKeysBox", "Ctrl or numpad 5")},
+    //: Cycles the falling trio's jewels: the top one goes to the bottom
+    {QT_TRANSLATE_NOOP("TKeysBox", "Rotate up:"), "\t",
+     //: Shift as the keyboard labels it
+     QT_TRANSLATE_NOOP("TKeysBox", "Shift or numpad 8")},
+    {QT_TRANSLATE_NOOP("TKeysBox", "Start new game:"), "\t",
+     //: The space bar, as the keyboard labels it
+     QT_TRANSLATE_NOOP("TKeysBox", "Space")},
+    {QT_TRANSLATE_NOOP("TKeysBox", "Pause:"), "\t\t",
+     //: The Pause key, as the keyboard labels it
+     QT_TRANSLATE_NOOP("TKeysBox", "Pause")},
+    {QT_TRANSLATE_NOOP("TKeysBox", "End game:"), "\t",
+     //: The Escape key, as the keyboard labels it
+     QT_TRANSLATE_NOOP("TKeysBox", "Esc")},
+};
+
+} // namespace
+
+QString KeysHelp() {
+    QStringList lines;
+    for (const auto& line : KeysHelpLines) {
+        lines << QCoreApplication::translate("TKeysBox", line.Action) + QLatin1String(line.Tabs) +
+                     QCoreApplication::translate("TKeysBox", line.Keys);
+    }
+    return lines.join(QStringLiteral("\r\n"));
+}
 
 namespace {
 
@@ -81,7 +123,7 @@ TKeysBox::TKeysBox(QWidget* parent) : QDialog(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->setContentsMargins(18, 18, 18, 12);
     layout->setSpacing(18);
-    auto* text = new TTabbedText(QString::fromLatin1(KeysHelpText), this);
+    auto* text = new TTabbedText(KeysHelp(), this);
     text->setObjectName(QStringLiteral("text"));
     layout->addWidget(text);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

@@ -4,7 +4,9 @@
 
 #include <QDialog>
 
-extern const char* const KeysHelpText;
+// The help's eight lines of an action, tabs and its keys, joined by "\r\n",
+// in the player's language.
+QString KeysHelp();
 
 class TKeysBox : public QDialog {
 public:
@@ -21,12 +23,12 @@ public:
     TTabbedText(const QString& text, QWidget* parent);
     const QString& Text() const { return FText; }
     QSize sizeHint() const override;
+    // Where every line's key names start.
+    qreal KeyColumn() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    qreal KeyColumn() const;
-
     QString FText;
 };

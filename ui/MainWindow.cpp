@@ -89,21 +89,22 @@ void TForm1::FormCreate() {
 void TForm1::CreateMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu* game = bar->addMenu(QStringLiteral("&Game"));
+    QMenu* game = bar->addMenu(tr("&Game"));
     game->setObjectName(QStringLiteral("N1"));
     // The captions name the keys; only the key handler takes them, so no
-    // item has a shortcut of its own.
-    mniNew = game->addAction(QStringLiteral("&New game (Space)"));
-    mniPause = game->addAction(QStringLiteral("&Pause game (Pause)"));
-    mniAbort = game->addAction(QStringLiteral("&Abort game (Esc)"));
+    // item has a shortcut of its own. Access letters are unique within each
+    // menu, in every language.
+    mniNew = game->addAction(tr("&New game (Space)"));
+    mniPause = game->addAction(tr("&Pause game (Pause)"));
+    mniAbort = game->addAction(tr("&Abort game (Esc)"));
     game->addSeparator()->setObjectName(QStringLiteral("mniSep1"));
-    mniHighscores = game->addAction(QStringLiteral("&High scores"));
+    mniHighscores = game->addAction(tr("&High scores"));
     game->addSeparator()->setObjectName(QStringLiteral("mniSep2"));
-    mniExit = game->addAction(QStringLiteral("&Exit"));
-    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+    mniExit = game->addAction(tr("&Exit"));
+    QMenu* options = bar->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("N2"));
-    mniKeys = options->addAction(QStringLiteral("&Keys"));
-    mniSettings = options->addAction(QStringLiteral("&Settings"));
+    mniKeys = options->addAction(tr("&Keys"));
+    mniSettings = options->addAction(tr("&Settings"));
 
     const std::pair<QAction*, const char*> names[] = {
         {mniNew, "mniNew"},          {mniPause, "mniPause"},
@@ -131,14 +132,13 @@ void TForm1::CreateMenu() {
 }
 
 void TForm1::CreateLabels() {
-    lblScoreHeader = MakeLabel(FClient, "lblScoreHeader", QStringLiteral("Score:"), 285, 10, true);
+    lblScoreHeader = MakeLabel(FClient, "lblScoreHeader", tr("Score:"), 285, 10, true);
     lblScore = MakeLabel(FClient, "lblScore", QStringLiteral("0"), 285, 40, false);
-    lblJewelsHeader =
-        MakeLabel(FClient, "lblJewelsHeader", QStringLiteral("Jewels:"), 285, 80, true);
+    lblJewelsHeader = MakeLabel(FClient, "lblJewelsHeader", tr("Jewels:"), 285, 80, true);
     lblJewels = MakeLabel(FClient, "lblJewels", QStringLiteral("0"), 285, 110, false);
-    lblLevelHeader = MakeLabel(FClient, "lblLevelHeader", QStringLiteral("Level:"), 285, 150, true);
+    lblLevelHeader = MakeLabel(FClient, "lblLevelHeader", tr("Level:"), 285, 150, true);
     lblLevel = MakeLabel(FClient, "lblLevel", QStringLiteral("0"), 285, 180, false);
-    lblNext = MakeLabel(FClient, "lblNext", QStringLiteral("Next:"), 285, 220, true);
+    lblNext = MakeLabel(FClient, "lblNext", tr("Next:"), 285, 220, true);
 }
 
 void TForm1::SetSecondaryWindows(QWidget* settings, QWidget* highScores) {
@@ -298,15 +298,13 @@ bool TForm1::QueryPerformanceCounter(int64_t& counter) {
     return true;
 }
 
-std::string TForm1::InputQuery(const std::string& caption, const std::string& prompt,
-                               const std::string& value) {
+std::string TForm1::InputQuery(int place, uint32_t score, const std::string& value) {
     if (FTerminated) {
         // The program is ending: the prompt closes at once, as cancelled.
         return value;
     }
     FClient->Flush();
-    TNamePrompt dialog(QString::fromStdString(caption), QString::fromStdString(prompt),
-                       NameText(value), this);
+    TNamePrompt dialog(HighScoreCaption(), HighScorePrompt(place, score), ShownName(value), this);
     if (const QScreen* screen = this->screen()) {
         dialog.move(screen->geometry().center() - dialog.rect().center());
     }
@@ -314,7 +312,7 @@ std::string TForm1::InputQuery(const std::string& caption, const std::string& pr
     if (dialog.result() != QDialog::Accepted) {
         return value; // byte for byte, whatever its encoding
     }
-    return NameBytes(dialog.Answer());
+    return StoredName(dialog.Answer());
 }
 
 std::string TForm1::ProfileFileName() {

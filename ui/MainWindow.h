@@ -55,8 +55,7 @@ public:
     void Sleep(uint32_t ms) override;
     bool QueryPerformanceCounter(int64_t& counter) override;
     bool Terminated() override { return FTerminated; }
-    std::string InputQuery(const std::string& caption, const std::string& prompt,
-                           const std::string& value) override;
+    std::string InputQuery(int place, uint32_t score, const std::string& value) override;
     std::string ProfileFileName() override;
 
     void mniExitClick();

@@ -30,6 +30,18 @@ quint64 KeyIdentity(const QKeyEvent& event) {
 
 } // namespace
 
+QString HighScoreCaption() {
+    return QCoreApplication::translate("TNamePrompt", "You're Winner!");
+}
+
+QString HighScorePrompt(int place, uint32_t score) {
+    // Plain digits, as the counters show them: arg() takes no group separators.
+    return QCoreApplication::translate("TNamePrompt", "You placed #%1 with your score of %2.")
+               .arg(place)
+               .arg(score) +
+           QStringLiteral("\r\n") + QCoreApplication::translate("TNamePrompt", "Enter your name:");
+}
+
 QValidator::State TNameValidator::validate(QString& input, int& pos) const {
     QString line;
     line.reserve(input.size());
@@ -102,10 +114,10 @@ TNamePrompt::TNamePrompt(const QString& caption, const QString& prompt, const QS
     Edit->selectAll();
 
     const int buttonTop = Edit->geometry().bottom() + 1 + 15;
-    OkButton = new QPushButton(QStringLiteral("OK"), this);
+    OkButton = new QPushButton(QCoreApplication::translate("TNamePrompt", "OK"), this);
     OkButton->setDefault(true);
     OkButton->setGeometry(dx(38), buttonTop, dx(50), dy(14));
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton = new QPushButton(QCoreApplication::translate("TNamePrompt", "Cancel"), this);
     CancelButton->setGeometry(dx(92), buttonTop, dx(50), dy(14));
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);

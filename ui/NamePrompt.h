@@ -5,6 +5,8 @@
 #include <QSet>
 #include <QValidator>
 
+#include <cstdint>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -17,6 +19,10 @@ public:
     using QValidator::QValidator;
     State validate(QString& input, int& pos) const override;
 };
+
+// The prompt's texts for a score that earned place, in the player's language.
+QString HighScoreCaption();
+QString HighScorePrompt(int place, uint32_t score);
 
 class TNamePrompt : public QDialog {
 public:

@@ -46,9 +46,8 @@ TEST(EnterHighScore, FindsThePlaceAsksForTheNameAndShiftsTheRest) {
             continue;
         }
         ASSERT_EQ(prompts.size(), 1u);
-        EXPECT_EQ(prompts[0], "prompt You're Winner!|You placed #" + std::to_string(c.place) +
-                                  " with your score of " + std::to_string(c.score) +
-                                  ".\r\nEnter your name:|Nobody");
+        EXPECT_EQ(prompts[0],
+                  "prompt #" + std::to_string(c.place) + " " + std::to_string(c.score) + "|Nobody");
         for (int n = 1; n <= 10; ++n) {
             const int from = n < c.place ? n : n - 1; // where the entry stood before
             if (n == c.place) {
@@ -270,9 +269,7 @@ TEST(EnterHighScore, TwoCopiesKeepEachOthersScores) {
     PlayTo(a, 5000, 50);
     b.PromptAnswer = "Bob";
     PlayTo(b, 3000, 30);
-    EXPECT_EQ(b.CallsStartingWith("prompt").back(),
-              "prompt You're Winner!|You placed #2 with your score of 3000.\r\nEnter your "
-              "name:|Ann");
+    EXPECT_EQ(b.CallsStartingWith("prompt").back(), "prompt #2 3000|Ann");
 
     // Interleaved: b saves while a's prompt is open.
     a.PromptAnswer = "Cy";
@@ -331,9 +328,7 @@ TEST(EnterHighScore, AnEntryWhoseSaveFailedIsSavedWithTheNextOne) {
 
     host.PromptAnswer = "Bo";
     PlayTo(host, 3000, 30);
-    EXPECT_EQ(host.CallsStartingWith("prompt").back(),
-              "prompt You're Winner!|You placed #3 with your score of 3000.\r\nEnter your "
-              "name:|Ann");
+    EXPECT_EQ(host.CallsStartingWith("prompt").back(), "prompt #3 3000|Ann");
     EXPECT_EQ(FileTable(host.ProfileFileName()).substr(0, 34),
               "Ann 5000 50\nCy 4000 40\nBo 3000 30\n");
 }

@@ -172,9 +172,8 @@ bool ScriptedHost::QueryPerformanceCounter(int64_t& counter) {
     return HasCounter;
 }
 
-std::string ScriptedHost::InputQuery(const std::string& caption, const std::string& prompt,
-                                     const std::string& value) {
-    Record("prompt " + caption + "|" + prompt + "|" + value);
+std::string ScriptedHost::InputQuery(int place, uint32_t score, const std::string& value) {
+    Record("prompt #" + std::to_string(place) + " " + std::to_string(score) + "|" + value);
     if (WhilePromptOpen) {
         WhilePromptOpen();
     }

@@ -37,7 +37,8 @@ public:
     //   "W c r J k" / "W c r V f"  a picture at cell (c, r) of the well
     //   "P i J k"                  a jewel at place i (0..2) of the preview
     //   "clear", "counters S J L", "menu game" / "menu idle",
-    //   "events", "wait", "sleep N", "prompt TEXT"
+    //   "events", "wait", "sleep N",
+    //   "prompt #P S|NAME"         the name prompt for place P, score S, NAME pre-filled
     std::vector<std::string> Calls;
     // What each cell of the well shows now: 'k' for jewel k, 'a'..'g' for
     // vanish frame 1..7, ' ' for never drawn. [column 1..6][row 1..13].
@@ -76,8 +77,7 @@ public:
     void Sleep(uint32_t ms) override;
     bool QueryPerformanceCounter(int64_t& counter) override;
     bool Terminated() override { return TerminatedFlag; }
-    std::string InputQuery(const std::string& caption, const std::string& prompt,
-                           const std::string& value) override;
+    std::string InputQuery(int place, uint32_t score, const std::string& value) override;
     std::string ProfileFileName() override { return ProfileFile; }
 
 private:

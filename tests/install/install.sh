@@ -39,6 +39,16 @@ desktop-file-validate "$desktop" || fail "desktop-file-validate"
 grep -qx "Exec=$prefix/games/brindlex" "$desktop" || fail "Exec is not the installed game: $(grep Exec "$desktop")"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml" ||
     fail "appstreamcli validate"
+metainfo=$prefix/share/metainfo/$id.metainfo.xml
+for language in $(grep -v '^#' "$here/../../po/LINGUAS"); do
+    for key in GenericName Comment Keywords; do
+        grep -q "^$key\[$language\]=" "$desktop" || fail "the menu entry has no $key[$language]"
+    done
+    for element in summary p caption; do
+        grep -q "<$element xml:lang=\"$language\">" "$metainfo" ||
+            fail "the metainfo has no $element in $language"
+    done
+done
 for page in man1/brindlex-ini.1 man6/brindlex.6; do
     LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$prefix/share/man/$page" 2>"$work/man.err" >/dev/null
     [ ! -s "$work/man.err" ] || fail "$page: $(cat "$work/man.err")"

@@ -1,5 +1,7 @@
 #include "ui/common/ErrorBox.h"
 
+#include "ui/common/ErrorText.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -21,8 +23,8 @@ void ShowCurrentException(std::exception_ptr error) {
     try {
         std::rethrow_exception(error);
     } catch (const std::exception& e) {
-        ShowErrorBox(QString::fromLocal8Bit(e.what()));
+        ShowErrorBox(TranslatedError(QString::fromLocal8Bit(e.what())));
     } catch (...) {
-        ShowErrorBox(QStringLiteral("Unknown error"));
+        ShowErrorBox(QCoreApplication::translate("ErrorText", "Unknown error"));
     }
 }

@@ -1,6 +1,7 @@
 #include "ui/common/NameText.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <array>
@@ -25,6 +26,13 @@ QString FromWindows1252(const std::string& bytes) {
     return text;
 }
 
+// The high-score table's default name (store/HighScoreTable.cpp).
+const char* const DefaultName = QT_TRANSLATE_NOOP("NameText", "Nobody");
+
+QString ShownDefaultName() {
+    return QCoreApplication::translate("NameText", DefaultName);
+}
+
 } // namespace
 
 QString NameText(const std::string& name) {
@@ -38,4 +46,12 @@ QString NameText(const std::string& name) {
 
 std::string NameBytes(const QString& text) {
     return text.toUtf8().toStdString();
+}
+
+QString ShownName(const std::string& name) {
+    return name == DefaultName ? ShownDefaultName() : NameText(name);
+}
+
+std::string StoredName(const QString& text) {
+    return text == ShownDefaultName() ? std::string(DefaultName) : NameBytes(text);
 }

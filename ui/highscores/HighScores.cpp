@@ -12,7 +12,7 @@ TForm3::TForm3(const THighScoreTable& table, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       FTable(table) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("High Scores"));
+    setWindowTitle(tr("High Scores"));
     setFixedSize(405, 277);
     // Closing only hides this window; it must never end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -45,12 +45,12 @@ void TForm3::showEvent(QShowEvent* event) {
 }
 
 void TForm3::FormShow() {
-    strngrdHS->SetCells(1, 0, QStringLiteral("Name"));
-    strngrdHS->SetCells(2, 0, QStringLiteral("Jewels"));
-    strngrdHS->SetCells(3, 0, QStringLiteral("Score"));
+    strngrdHS->SetCells(1, 0, tr("Name"));
+    strngrdHS->SetCells(2, 0, tr("Jewels"));
+    strngrdHS->SetCells(3, 0, tr("Score"));
     for (int place = 1; place <= HighScorePlaces; ++place) {
         strngrdHS->SetCells(0, place, QString::number(place));
-        strngrdHS->SetCells(1, place, NameText(FTable.HiName[place]));
+        strngrdHS->SetCells(1, place, ShownName(FTable.HiName[place]));
         strngrdHS->SetCells(2, place, QString::number(FTable.HiJewels[place]));
         strngrdHS->SetCells(3, place, QString::number(FTable.HiScore[place]));
     }

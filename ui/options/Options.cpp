@@ -110,7 +110,7 @@ tForm2::tForm2(TGameSettings& settings, std::function<std::string()> profilePath
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       FSettings(settings), FProfilePath(std::move(profilePath)) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
     setFixedSize(346, 188);
     // Closing only hides this window; it must never end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -128,16 +128,16 @@ tForm2::tForm2(TGameSettings& settings, std::function<std::string()> profilePath
     scrlLvlChg = MakeBar(this, "scrlLvlChg", trackStep, 40, LevelChangeRange);
     scrlSpeed = MakeBar(this, "scrlSpeed", trackStep, 72, SpeedRange);
 
-    chkNext = new QCheckBox(QStringLiteral("Show next  block"), this);
+    chkNext = new QCheckBox(tr("Show next  block"), this);
     chkNext->setObjectName(QStringLiteral("chkNext"));
     chkNext->setGeometry(8, 112, 201, 25);
 
-    btnCancel = MakeButton(this, "btnCancel", QStringLiteral("Cancel"), 8);
-    btnOk = MakeButton(this, "btnOk", QStringLiteral("Ok"), 184);
+    btnCancel = MakeButton(this, "btnCancel", tr("Cancel"), 8);
+    btnOk = MakeButton(this, "btnOk", tr("Ok"), 184);
 
-    lblHeight = MakeLabel(this, "lblHeight", QStringLiteral("Starting height:"), 8, 8);
-    lblLvlChg = MakeLabel(this, "lblLvlChg", QStringLiteral("Jewels to level up:"), 8, 40);
-    lblSpeed = MakeLabel(this, "lblSpeed", QStringLiteral("Game speed:"), 8, 72);
+    lblHeight = MakeLabel(this, "lblHeight", tr("Starting height:"), 8, 8);
+    lblLvlChg = MakeLabel(this, "lblLvlChg", tr("Jewels to level up:"), 8, 40);
+    lblSpeed = MakeLabel(this, "lblSpeed", tr("Game speed:"), 8, 72);
     lblHeightV = MakeLabel(this, "lblHeightV", QString(), 328, 8);
     lblLvlChgV = MakeLabel(this, "lblLvlChgV", QString(), 328, 40);
     lblSpeedV = MakeLabel(this, "lblSpeedV", QString(), 328, 72);

@@ -336,7 +336,7 @@ private slots:
     // key name starts at the same x, clear of the widest action name.
     void keysBoxLinesUpTheKeyNames() {
         TForm1 form(Profile());
-        const QStringList lines = QString::fromLatin1(KeysHelpText).split("\r\n");
+        const QStringList lines = KeysHelp().split("\r\n");
         QFont serif(QStringLiteral("DejaVu Serif"));
         serif.setPixelSize(15);
         for (const std::optional<QFont>& font : {std::optional<QFont>(), std::optional(serif)}) {
