@@ -31,57 +31,14 @@ open_game "$work/game/brindlex"
 [ "$window_width" = 362 ] && [ "$window_height" -gt 598 ] ||
     fail "the window is $window_width x $window_height, not 362 wide with 598 under the menu bar"
 
-# The kind of jewel (1 to 6, 0 blank, ? anything else) that each cell of
-# column c shows, rows 1 to 13, read from one screenshot.
-kinds=()
-for kind in 0 1 2 3 4 5 6; do
-    [ "$kind" = 0 ] && name=blank || name=jewel$kind
-    kinds[kind]=$(convert "$pictures/$name.bmp" -format '%[pixel:p{23,17}]' info:)
-done
-column() { # c
-    shoot "$((origin_x + ($1 - 1) * 46))" "$origin_y" 46 598 "$work/column.ppm"
-    local format= r seen kind
-    for r in $(seq 13); do format+="%[pixel:p{23,$(((r - 1) * 46 + 17))}]\n"; done
-    while read -r seen; do
-        for kind in 0 1 2 3 4 5 6; do [ "$seen" = "${kinds[kind]}" ] && break; done
-        [ "$seen" = "${kinds[kind]}" ] && printf '%s' "$kind" || printf '?'
-    done < <(convert "$work/column.ppm" -format "$format" info:)
+source "$(dirname "$0")/../lib/trio.sh"
+drop() { # n
+    for _ in $(seq "$1"); do keys tap DOWN; done
 }
-# The trio as it stands in column c: its three kinds, top first ("352"), or
-# nothing unless the column shows exactly three jewels one above the other.
-trio_in() { # c
-    local cells
-    cells=$(column "$1")
-    [[ $cells =~ ^0*([1-6]{3})0*$ ]] && echo "${BASH_REMATCH[1]}"
-}
-# Waits up to 5 s for the trio to stand in column c as the kinds say.
-expect_trio() { # c kinds what
-    local seen=
-    for _ in $(seq 25); do
-        seen=$(trio_in "$1" || true)
-        [ "$seen" = "$2" ] && return 0
-        sleep 0.2
-    done
-    fail "$3: column $1 shows $(column "$1"), not the trio $2"
-}
-up() { echo "${1:1:2}${1:0:1}"; }   # the top jewel goes to the bottom
-down() { echo "${1:2:1}${1:0:2}"; } # the bottom jewel goes to the top
 
-# Space starts a game; three rows down bring the trio into the well. A trio
-# of one kind shows no rotation: it is pushed down to vanish, and the next
-# one comes.
+# Space starts a game.
 keys tap SPCE
-trio=
-for _ in 1 2 3 4 5; do
-    keys tap DOWN DOWN DOWN
-    for _ in $(seq 25); do trio=$(trio_in 4 || true); [ -n "$trio" ] && break; sleep 0.2; done
-    [ -n "$trio" ] || fail "Space and Down did not bring a trio into column 4: $(column 4)"
-    [ "$trio" = "${trio:0:1}${trio:0:1}${trio:0:1}" ] || break
-    keys tap DOWN DOWN DOWN DOWN DOWN DOWN DOWN DOWN DOWN DOWN
-    for _ in $(seq 50); do [ "$(column 4)" = 0000000000000 ] && break; sleep 0.2; done
-    trio=
-done
-[ -n "$trio" ] || fail "five trios in a row were of one kind"
+first_trio drop
 
 # Each key as it acts, Num Lock off (as the keyboard starts) and then on.
 act() { # key expected-column expected-trio what
