@@ -1,12 +1,13 @@
 # Sourced by the tests that start the real program on a private headless
 # sway, the Wayland counterpart of xsession.sh. It gives them a scratch
-# folder, $work; fail, which says why and exits; as_session, which runs a
-# command in the session (as nobody when the test runs as root, since sway
-# refuses root, with a home, runtime and configuration folders of its own in
-# $work); start_sway; start_keyboard and keys, one virtual keyboard for the
-# whole test; view, the geometry of a window; shoot, a screenshot; and
-# open_game. At exit it stops the programs whose ids are in $app_pid, the
-# keyboard and the compositor, and removes $work.
+# folder, $work; fail, which says why and exits; session_folder, a folder the
+# session may write; as_session, which runs a command in the session (as
+# nobody when the test runs as root, since sway refuses root, with a home and
+# a runtime folder of its own in $work); start_sway; start_keyboard and keys,
+# one virtual keyboard for the whole test; view and wait_view, where a window
+# lies; shoot, a screenshot; and open_game. At exit it stops the programs
+# whose ids are in $app_pid, the keyboard and the compositor, and removes
+# $work.
 work=$(mktemp -d)
 chmod 0755 "$work"
 sway_pid= keyboard_pid= app_pid=

@@ -1,7 +1,6 @@
 #include "ui/common/FixedSizeWindows.h"
 
 #include <QEvent>
-#include <QPointer>
 #include <QWidget>
 
 bool TFixedSizeWindows::eventFilter(QObject* watched, QEvent* event) {
@@ -9,15 +8,12 @@ bool TFixedSizeWindows::eventFilter(QObject* watched, QEvent* event) {
         auto* window = static_cast<QWidget*>(watched);
         if (window->isWindow() && window->minimumSize() == window->maximumSize() &&
             window->windowState() & Qt::WindowMaximized) {
-            // Once the change has been handled: the window and the platform
-            // agree on the state again before it is undone.
+            // Once the change has been handled, so that the window and the
+            // platform agree on the state before it is undone; not at all
+            // for a window that is gone by then.
             QMetaObject::invokeMethod(
                 window,
-                [window = QPointer<QWidget>(window)] {
-                    if (window) {
-                        window->setWindowState(window->windowState() & ~Qt::WindowMaximized);
-                    }
-                },
+                [window] { window->setWindowState(window->windowState() & ~Qt::WindowMaximized); },
                 Qt::QueuedConnection);
         }
     }
