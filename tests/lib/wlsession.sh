@@ -29,7 +29,16 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# A failure names the windows on the screen and what the game said.
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -n "${wayland_display:-}" ]; then
+        echo "windows: $(as_session swaymsg -t get_tree 2>/dev/null |
+            jq -r '[.. | objects | select(.app_id? != null) | .name] | join(", ")')" >&2
+    fi
+    [ -s "$work/game.err" ] && echo "the game said: $(cat "$work/game.err")" >&2
+    exit 1
+}
 
 mkdir -m 0700 "$work/home" "$work/run"
 session_user=()
