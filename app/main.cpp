@@ -5,6 +5,7 @@
 #include "app/DisplayGuard.h"
 #include "translations/Translations.h"
 #include "ui/MainWindow.h"
+#include "ui/controller/Controller.h"
 #include "ui/highscores/HighScores.h"
 #include "ui/options/Options.h"
 
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
     auto* form2 = new tForm2(*form1, profilePath, form1);
     auto* form3 = new TForm3(*form1, form1);
     form1->SetSecondaryWindows(form2, form3);
+    new TController(*form1); // owned by the window
 
     const int result = TApplication::exec();
     delete form1; // and the two windows it owns

@@ -69,3 +69,10 @@ void TGame::mniPauseClick() {
 void TGame::mniAbortClick() {
     GameOver = true;
 }
+
+void TGame::PauseIfPlaying() {
+    // A stopped game still finishing its cascade or its end is not playing.
+    if (!GameOver && !Paused) {
+        TogglePause();
+    }
+}

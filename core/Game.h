@@ -37,6 +37,10 @@ public:
     void mniNewClick();
     void mniPauseClick();
     void mniAbortClick();
+    // The player has left the game: another program became active, the window
+    // was minimised, or the last game controller was unplugged. A game that
+    // is playing pauses as the Pause key pauses it; any other stays as it is.
+    void PauseIfPlaying();
 
     // True from the start of NewGame until it returns, also after a stop request.
     bool GameRunning() const { return FGameRunning; }

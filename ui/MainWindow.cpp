@@ -3,10 +3,12 @@
 #include "store/IniFile.h"
 #include "store/ProfilePlace.h"
 #include "ui/ClientArea.h"
+#include "ui/FreshKeys.h"
 #include "ui/KeyMap.h"
 #include "ui/KeysBox.h"
 #include "ui/NamePrompt.h"
 #include "ui/Pictures.h"
+#include "ui/PlayerPresence.h"
 #include "ui/common/ErrorBox.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/NameText.h"
@@ -69,6 +71,14 @@ TForm1::TForm1(std::string profileFile) : FProfileFile(std::move(profileFile)) {
     CreateLabels();
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(sizeHint());
+    // Keys held as the player left act no more on the return.
+    new TFreshKeys(this);
+    FPresence = new TPlayerPresence(*this);
+    connect(FPresence, &TPlayerPresence::PresenceChanged, this, [this](bool present) {
+        if (!present) {
+            RunCommand([this] { PauseIfPlaying(); });
+        }
+    });
 
     FormCreate();
 }
@@ -146,8 +156,8 @@ void TForm1::SetSecondaryWindows(QWidget* settings, QWidget* highScores) {
     FHighScoresWindow = highScores;
 }
 
-template <typename Command> void TForm1::RunCommand(Command&& command) {
-    Guarded(std::forward<Command>(command));
+void TForm1::RunCommand(const std::function<void()>& command) {
+    Guarded(command);
     // A game that just ended drew its end picture after its last pause.
     FClient->Flush();
     if (FTerminated && !GameRunning()) {

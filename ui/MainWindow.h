@@ -6,9 +6,12 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class QAction;
 class QLabel;
 class TClientArea;
+class TPlayerPresence;
 
 class TForm1 : public QMainWindow, public TGame {
     Q_OBJECT
@@ -40,6 +43,13 @@ public:
     QLabel* lblNext;
 
     TClientArea* ClientArea() const { return FClient; }
+    // Whether the player is at the game; a game pauses when the player leaves.
+    TPlayerPresence* Presence() const { return FPresence; }
+
+    // Runs a command of the keys, the menu or the game controller; a game it
+    // played may have ended because the window was closed, and then the
+    // window closes now.
+    void RunCommand(const std::function<void()>& command);
 
     // TGameHost
     void PaintWell(int32_t x, int32_t y, const TPicture* picture) override;
@@ -72,11 +82,9 @@ private:
     void FormCreate();
     void CreateMenu();
     void CreateLabels();
-    // Runs a command; a game it played may have ended because the window was
-    // closed, and then the window closes now.
-    template <typename Command> void RunCommand(Command&& command);
 
     TClientArea* FClient;
+    TPlayerPresence* FPresence;
     std::string FProfileFile;
     bool FTerminated = false;
     QWidget* FSettingsWindow = nullptr;

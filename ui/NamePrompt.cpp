@@ -1,9 +1,9 @@
 #include "ui/NamePrompt.h"
 
 #include "store/HighScoreTable.h"
+#include "ui/FreshKeys.h"
 
-#include <QApplication>
-#include <QKeyEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,13 +19,6 @@ bool IsBreak(QChar c) {
     default:
         return false;
     }
-}
-
-// The key a press or release belongs to: its scan code where the platform
-// gives one, so that Shift does not make a held "a" another key.
-quint64 KeyIdentity(const QKeyEvent& event) {
-    return event.nativeScanCode() != 0 ? (quint64{1} << 32) | event.nativeScanCode()
-                                       : static_cast<quint64>(event.key());
 }
 
 } // namespace
@@ -124,38 +117,9 @@ TNamePrompt::TNamePrompt(const QString& caption, const QString& prompt, const QS
 
     setFixedSize(dx(180), buttonTop + dy(14) + 13);
     Edit->setFocus();
-    // The prompt is modal: every key of the program comes here while it is up.
-    qApp->installEventFilter(this);
-}
-
-bool TNamePrompt::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (type != QEvent::KeyPress && type != QEvent::KeyRelease &&
-        type != QEvent::ShortcutOverride) {
-        return QDialog::eventFilter(watched, event);
-    }
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget == nullptr || (widget != this && !isAncestorOf(widget))) {
-        return QDialog::eventFilter(watched, event);
-    }
-    const auto& key = static_cast<const QKeyEvent&>(*event);
-    const quint64 identity = KeyIdentity(key);
-    if (key.isAutoRepeat()) {
-        return !FPressedHere.contains(identity);
-    }
-    if (type == QEvent::KeyRelease) {
-        FLastRelease = {identity, key.timestamp(), FPressedHere.remove(identity)};
-        return QDialog::eventFilter(watched, event);
-    }
-    const bool repeatOfTheRelease = key.timestamp() != 0 && FLastRelease.identity == identity &&
-                                    FLastRelease.timestamp == key.timestamp();
-    if (repeatOfTheRelease && !FLastRelease.pressedHere) {
-        return true;
-    }
-    if (type == QEvent::KeyPress) {
-        FPressedHere.insert(identity);
-    }
-    return QDialog::eventFilter(watched, event);
+    // A key still held from the game goes on repeating into the prompt as it
+    // opens; those repeats are not the player's answer.
+    new TFreshKeys(this);
 }
 
 QString TNamePrompt::Answer() const {

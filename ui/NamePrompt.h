@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QSet>
 #include <QValidator>
 
 #include <cstdint>
@@ -37,21 +36,6 @@ public:
     QPushButton* OkButton;
     QPushButton* CancelButton;
 
-protected:
-    // A key still held from the game goes on repeating into the prompt as it
-    // opens; those repeats are not the player's answer and are dropped until
-    // the key is let go. A fresh press acts at once.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     QString FValue;
-    QSet<quint64> FPressedHere;
-    // The last release: on X a repeat comes as a release and a press of one
-    // moment, and a pair that comes too fast to be told apart arrives as if
-    // the key had been let go and pressed again.
-    struct {
-        quint64 identity = 0;
-        quint64 timestamp = 0;
-        bool pressedHere = false;
-    } FLastRelease;
 };

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 namespace {
 
 struct Effect {
@@ -105,6 +108,41 @@ TEST(FormKeyDown, WithoutAGameOnlySpaceActs) {
     EXPECT_EQ(host.CallsStartingWith("menu game").size(), 1u);
     EXPECT_EQ(host.Calls.back(), "menu idle");
     EXPECT_FALSE(host.GameRunning());
+}
+
+// Leaving the game (another program active, the window minimised, the last
+// controller unplugged) pauses only a game that is playing, exactly as Pause.
+TEST(PauseIfPlaying, PausesOnlyAPlayingGame) {
+    struct Case {
+        const char* what;
+        std::function<void(ScriptedHost&)> before; // at 50 ms of a running game
+        bool paused, drawn;
+    } cases[] = {
+        {"a playing game", [](ScriptedHost&) {}, true, true},
+        {"a game the player paused", [](ScriptedHost& h) { h.FormKeyDown(VK_PAUSE); }, true, false},
+        {"a game asked to stop", [](ScriptedHost& h) { h.FormKeyDown(VK_ESCAPE); }, false, false},
+    };
+    for (const auto& c : cases) {
+        ScriptedHost host;
+        host.At(50, [&] { c.before(host); });
+        host.At(60, [&] {
+            host.Calls.clear();
+            host.PauseIfPlaying();
+            EXPECT_EQ(Paused, c.paused) << c.what;
+            EXPECT_EQ(host.CallsStartingWith("W ").size(), c.drawn ? 78u : 0u) << c.what;
+            if (c.drawn) {
+                // The pause picture of the Pause key: one kind of jewel a row.
+                EXPECT_EQ(host.ScreenRows().substr(0, 14), "222222\n333333\n") << c.what;
+            }
+        });
+        host.At(100, [&host] { host.mniAbortClick(); });
+        host.NewGame();
+    }
+
+    ScriptedHost idle;
+    idle.PauseIfPlaying();
+    EXPECT_TRUE(idle.Calls.empty());
+    EXPECT_FALSE(Paused);
 }
 
 TEST(GameMenu, AbortEndsEvenAPausedGameAndPauseToggles) {

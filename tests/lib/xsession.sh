@@ -1,7 +1,7 @@
 # Sourced by the tests that start the real program on a private X server. It
 # gives them a scratch folder, $work; fail, which says why and exits;
 # start_xvfb, which starts Xvfb on a display it picks itself and sets
-# $display to its name (":N"); and open_game. At exit it stops the programs
+# $display to its name (":N"); game_without_prompt; and open_game. At exit it stops the programs
 # whose ids are in $app_pid (one or several), stops the server and removes
 # $work.
 work=$(mktemp -d)
@@ -22,6 +22,16 @@ start_xvfb() {
     for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
     [ -s "$work/display" ] || fail "Xvfb did not start"
     display=:$(head -n 1 "$work/display")
+}
+
+# Copies the game PROGRAM to $work/brindlex, beside a profile whose table no
+# score of a short test can enter, so no name prompt comes up.
+game_without_prompt() {
+    cp "$1" "$work/brindlex"
+    {
+        echo "[HighScores]"
+        for n in 1 2 3 4 5 6 7 8 9 10; do echo "Name$n=Best"; echo "Score$n=99999"; echo "Jewels$n=99"; done
+    } > "$work/Brindlex.ini"
 }
 
 # Starts the game PROGRAM on $DISPLAY and gives its window the focus. Sets
