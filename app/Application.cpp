@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "ui/common/ErrorBox.h"
+#include "ui/common/FixedSizeWindows.h"
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Brindlex"));
@@ -8,6 +9,7 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setDesktopFileName(QStringLiteral("io.github.brindlex.Brindlex"));
     // The main window ends the program itself, also while other windows show.
     setQuitOnLastWindowClosed(false);
+    installEventFilter(new TFixedSizeWindows(this));
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {

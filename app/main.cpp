@@ -12,6 +12,8 @@
 
 #include <QGuiApplication>
 
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 int main(int argc, char** argv) {
@@ -39,5 +41,12 @@ int main(int argc, char** argv) {
     const int result = TApplication::exec();
     delete form3; // a window of its own
     delete form1; // and the settings window it owns
+    // Qt 6.4's Wayland plugin can deadlock as it takes down its connection
+    // (two of its threads wait for each other), which leaves a process without
+    // a window behind. Everything is saved and every window is gone: end here.
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        std::fflush(nullptr);
+        std::_Exit(result);
+    }
     return result;
 }

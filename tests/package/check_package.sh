@@ -30,12 +30,14 @@ diff <(printf '%s\n' "${expected[@]}" | sort) \
     fail "the package's files differ from the list (< expected, > packaged)"
 
 # The libraries the binaries link, found by dpkg-shlibdeps, and the platform
-# plugins that Qt loads at run time.
-depends=$(dpkg-deb -f "$deb" Depends)
+# plugins that Qt loads at run time; Qt's Wayland plugin is recommended only,
+# as the game runs through XWayland without it.
+depends=$(dpkg-deb -f "$deb" Depends) recommends=$(dpkg-deb -f "$deb" Recommends)
 for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-dejavu-core; do
     [[ ", $depends," == *", $package "* || ", $depends," == *", $package,"* ]] ||
         fail "Depends lacks $package: $depends"
 done
+[[ ", $recommends," == *", qt6-wayland,"* ]] || fail "Recommends lacks qt6-wayland: $recommends"
 
 lintian --fail-on error "$deb" 2>&1 | grep -v 'running with root privileges' || true
 lintian --fail-on error "$deb" >/dev/null 2>&1 || fail "lintian reports errors"

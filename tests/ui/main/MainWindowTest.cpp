@@ -293,38 +293,76 @@ private slots:
         QVERIFY(!form.MenuActive());
     }
 
+    // Key events as X11 (xcb) and Wayland deliver them, with the scan code
+    // and the XKB keysym Qt gives as the native virtual key. Wayland sets no
+    // keypad modifier; wtype's keyboard has a layout of its own, one keysym
+    // on each key, so its scan codes say nothing.
     void mapsKeysToVirtualKeyCodes() {
+        constexpr Qt::KeyboardModifiers None = Qt::NoModifier, Keypad = Qt::KeypadModifier;
         struct Case {
+            const char* what;
             int key;
             Qt::KeyboardModifiers modifiers;
+            quint32 scanCode, keysym;
             uint16_t code;
         } cases[] = {
-            {Qt::Key_Left, Qt::NoModifier, VK_LEFT},
-            {Qt::Key_Left, Qt::ControlModifier, VK_LEFT}, // the modifier is not looked at
-            {Qt::Key_Right, Qt::NoModifier, VK_RIGHT},
-            {Qt::Key_Down, Qt::NoModifier, VK_DOWN},
-            {Qt::Key_Up, Qt::NoModifier, VK_UP},
-            {Qt::Key_4, Qt::KeypadModifier, VK_NUMPAD4},
-            {Qt::Key_6, Qt::KeypadModifier, VK_NUMPAD6},
-            {Qt::Key_2, Qt::KeypadModifier, VK_NUMPAD2},
-            {Qt::Key_5, Qt::KeypadModifier, VK_NUMPAD5},
-            {Qt::Key_8, Qt::KeypadModifier, VK_NUMPAD8},
-            {Qt::Key_Left, Qt::KeypadModifier, VK_LEFT},     // keypad 4 with Num Lock off
-            {Qt::Key_Clear, Qt::KeypadModifier, VK_NUMPAD5}, // keypad 5 with Num Lock off
-            {Qt::Key_Clear, Qt::NoModifier, VK_CLEAR},
-            {Qt::Key_4, Qt::NoModifier, '4'},
-            {Qt::Key_Control, Qt::ControlModifier, VK_CONTROL},
-            {Qt::Key_Shift, Qt::ShiftModifier, VK_SHIFT},
-            {Qt::Key_Alt, Qt::AltModifier, VK_MENU},
-            {Qt::Key_Pause, Qt::NoModifier, VK_PAUSE},
-            {Qt::Key_Escape, Qt::NoModifier, VK_ESCAPE},
-            {Qt::Key_Space, Qt::NoModifier, VK_SPACE},
-            {Qt::Key_A, Qt::NoModifier, 'A'},
-            {Qt::Key_F1, Qt::NoModifier, 0},
+            {"X11 Left", Qt::Key_Left, None, 113, 0xff51, VK_LEFT},
+            {"X11 Ctrl+Left: the modifier is not looked at", Qt::Key_Left, Qt::ControlModifier, 113,
+             0xff51, VK_LEFT},
+            {"X11 Right", Qt::Key_Right, None, 114, 0xff53, VK_RIGHT},
+            {"X11 Down", Qt::Key_Down, None, 116, 0xff54, VK_DOWN},
+            {"X11 Up: no command", Qt::Key_Up, None, 111, 0xff52, VK_UP},
+            {"X11 keypad 4, Num Lock on", Qt::Key_4, Keypad, 83, 0xffb4, VK_NUMPAD4},
+            {"X11 keypad 6, Num Lock on", Qt::Key_6, Keypad, 85, 0xffb6, VK_NUMPAD6},
+            {"X11 keypad 2, Num Lock on", Qt::Key_2, Keypad, 88, 0xffb2, VK_NUMPAD2},
+            {"X11 keypad 5, Num Lock on", Qt::Key_5, Keypad, 84, 0xffb5, VK_NUMPAD5},
+            {"X11 keypad 8, Num Lock on", Qt::Key_8, Keypad, 80, 0xffb8, VK_NUMPAD8},
+            {"X11 keypad 4, Num Lock off", Qt::Key_Left, Keypad, 83, 0xff96, VK_NUMPAD4},
+            {"X11 keypad 6, Num Lock off", Qt::Key_Right, Keypad, 85, 0xff98, VK_NUMPAD6},
+            {"X11 keypad 2, Num Lock off", Qt::Key_Down, Keypad, 88, 0xff99, VK_NUMPAD2},
+            {"X11 keypad 5, Num Lock off", Qt::Key_Clear, Keypad, 84, 0xff9d, VK_NUMPAD5},
+            {"X11 keypad 8, Num Lock off", Qt::Key_Up, Keypad, 80, 0xff97, VK_NUMPAD8},
+            {"X11 Shift+keypad 8, Num Lock on", Qt::Key_Up, Qt::ShiftModifier | Keypad, 80, 0xff97,
+             VK_NUMPAD8},
+            {"X11 keypad 7, Num Lock off: no command", Qt::Key_Home, Keypad, 79, 0xff95,
+             VK_NUMPAD0 + 7},
+            {"X11 keypad 0, Num Lock off: no command", Qt::Key_Insert, Keypad, 90, 0xff9e,
+             VK_NUMPAD0},
+            {"X11 keypad point, Num Lock off", Qt::Key_Delete, Keypad, 91, 0xff9f, VK_DELETE},
+            {"X11 keypad Enter", Qt::Key_Enter, Keypad, 104, 0xff8d, VK_RETURN},
+            {"X11 Clear", Qt::Key_Clear, None, 0, 0xff0b, VK_CLEAR},
+            {"X11 4 above the letters", Qt::Key_4, None, 13, 0x34, '4'},
+            {"X11 Ctrl", Qt::Key_Control, Qt::ControlModifier, 37, 0xffe3, VK_CONTROL},
+            {"X11 Shift", Qt::Key_Shift, Qt::ShiftModifier, 50, 0xffe1, VK_SHIFT},
+            {"X11 Alt", Qt::Key_Alt, Qt::AltModifier, 64, 0xffe9, VK_MENU},
+            {"X11 Pause", Qt::Key_Pause, None, 127, 0xff13, VK_PAUSE},
+            {"X11 Esc", Qt::Key_Escape, None, 9, 0xff1b, VK_ESCAPE},
+            {"X11 Space", Qt::Key_Space, None, 65, 0x20, VK_SPACE},
+            {"X11 a", Qt::Key_A, None, 38, 0x61, 'A'},
+            {"X11 F1", Qt::Key_F1, None, 67, 0xffbe, 0},
+            {"Wayland Left", Qt::Key_Left, None, 113, 0xff51, VK_LEFT},
+            {"Wayland Up: no command", Qt::Key_Up, None, 111, 0xff52, VK_UP},
+            {"Wayland keypad 4, Num Lock on", Qt::Key_4, None, 83, 0xffb4, VK_NUMPAD4},
+            {"Wayland keypad 6, Num Lock on", Qt::Key_6, None, 85, 0xffb6, VK_NUMPAD6},
+            {"Wayland keypad 2, Num Lock on", Qt::Key_2, None, 88, 0xffb2, VK_NUMPAD2},
+            {"Wayland keypad 5, Num Lock on", Qt::Key_5, None, 84, 0xffb5, VK_NUMPAD5},
+            {"Wayland keypad 8, Num Lock on", Qt::Key_8, None, 80, 0xffb8, VK_NUMPAD8},
+            {"Wayland keypad 4, Num Lock off", Qt::Key_Left, None, 83, 0xff96, VK_NUMPAD4},
+            {"Wayland keypad 2, Num Lock off", Qt::Key_Down, None, 88, 0xff99, VK_NUMPAD2},
+            {"Wayland keypad 5, Num Lock off", Qt::Key_Clear, None, 84, 0xff9d, VK_NUMPAD5},
+            {"Wayland keypad 8, Num Lock off", Qt::Key_Up, None, 80, 0xff97, VK_NUMPAD8},
+            {"Wayland Shift+keypad 8, Num Lock on", Qt::Key_Up, Qt::ShiftModifier, 80, 0xff97,
+             VK_NUMPAD8},
+            {"wtype -k KP_4", Qt::Key_4, None, 9, 0xffb4, VK_NUMPAD4},
+            {"wtype -k KP_Up", Qt::Key_Up, None, 9, 0xff97, VK_NUMPAD8},
+            {"wtype -k Up", Qt::Key_Up, None, 9, 0xff52, VK_UP},
         };
         for (const auto& c : cases) {
-            QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers);
-            QCOMPARE(VirtualKeyOf(event), c.code);
+            QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers, c.scanCode, c.keysym, 0);
+            QVERIFY2(VirtualKeyOf(event) == c.code, qPrintable(QStringLiteral("%1: %2, not %3")
+                                                                   .arg(QLatin1String(c.what))
+                                                                   .arg(VirtualKeyOf(event))
+                                                                   .arg(c.code)));
         }
     }
 
